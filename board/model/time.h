@@ -1,0 +1,66 @@
+// Virtual time and the event queue every peripheral model runs on.
+//
+// Time is counted in picoseconds so that clock periods (250 ns at 4 MHz, 8.75 us per bit at the
+// 35-cycle baud divisor) and their multiples stay exact. Nothing here reads the wall clock: a run
+// is a pure function of its inputs.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <utility>
+
+namespace ovrimo::model {
+
+using Time = std::uint64_t;  // picoseconds since power-on
+
+constexpr Time kPicosecond = 1;
+constexpr Time kNanosecond = 1000;
+constexpr Time kMicrosecond = 1000 * kNanosecond;
+constexpr Time kMillisecond = 1000 * kMicrosecond;
+constexpr Time kSecond = 1000 * kMillisecond;
+
+// Duration of `cycles` periods of a clock running at `hz` (rounded to the nearest picosecond).
+constexpr Time cycles_to_time(std::uint64_t cycles, std::uint64_t hz) {
+  if (hz == 0) return 0;
+  const unsigned __int128 ps = static_cast<unsigned __int128>(cycles) * kSecond;
+  return static_cast<Time>((ps + hz / 2) / hz);
+}
+
+// Number of whole periods of a clock at `hz` that fit in `t`.
+constexpr std::uint64_t time_to_cycles(Time t, std::uint64_t hz) {
+  return static_cast<std::uint64_t>(static_cast<unsigned __int128>(t) * hz / kSecond);
+}
+
+constexpr double to_seconds(Time t) { return static_cast<double>(t) / static_cast<double>(kSecond); }
+
+// A single-threaded discrete-event scheduler. Events due at the same instant run in the order
+// they were scheduled.
+class Scheduler {
+ public:
+  using EventId = std::uint64_t;
+
+  Time now() const { return now_; }
+
+  EventId at(Time when, std::function<void()> action);
+  EventId after(Time delay, std::function<void()> action) { return at(now_ + delay, std::move(action)); }
+  // Cancelling an event that already ran (or an id of 0) is harmless.
+  void cancel(EventId id);
+  bool pending(EventId id) const;
+
+  // Moves time forward to `t`, running every event due at or before it, each at its own instant.
+  void advance_to(Time t);
+  void advance(Time d) { advance_to(now_ + d); }
+
+  std::optional<Time> next_event_time() const;
+
+ private:
+  Time now_ = 0;
+  EventId next_id_ = 1;
+  // Keyed by (time, id): ids grow, so equal times keep scheduling order.
+  std::map<std::pair<Time, EventId>, std::function<void()>> queue_;
+  std::map<EventId, Time> index_;
+};
+
+}  // namespace ovrimo::model

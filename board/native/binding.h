@@ -1,0 +1,95 @@
+// Runs the firmware sources natively against the board model.
+//
+// The device layer's native variant forwards every register access, core instruction and
+// device-memory access here. Each access costs a fixed number of core cycles of virtual time,
+// after which any exception the core would now take (SysTick while PRIMASK is clear) is
+// delivered by calling the firmware's handler. A run ends by throwing Stop, which the
+// Binding::run helper turns into a RunResult: the hand-off, an endless loop with interrupts
+// masked (Error_Handler), a fault, or the virtual time limit. A test therefore never ends by
+// hanging.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "model/board.h"
+
+namespace ovrimo::native {
+
+struct Costs {
+  std::uint32_t register_access_cycles = 2;  // one load or store on the peripheral bus
+  std::uint32_t get_tick_cycles = 8;         // call, load of uwTick, return
+  std::uint32_t nop_cycles = 1;
+  std::uint32_t exception_cycles = 24;       // entry and return, 12 cycles each
+};
+
+enum class StopReason {
+  Returned,      // the firmware function returned normally
+  HandOff,       // control passed to the application image
+  MaskedSpin,    // an endless loop with interrupts masked (Error_Handler and kin)
+  Fault,         // bus fault or an exception whose handler only spins
+  TimeLimit,     // the run reached its virtual time limit
+};
+
+const char* to_string(StopReason reason);
+
+class Stop : public std::runtime_error {
+ public:
+  Stop(StopReason reason, const std::string& detail) : std::runtime_error(detail), reason_(reason) {}
+  StopReason reason() const { return reason_; }
+
+ private:
+  StopReason reason_;
+};
+
+struct RunResult {
+  StopReason reason = StopReason::Returned;
+  std::string detail;
+  model::Time at = 0;  // virtual time when the run ended
+};
+
+// Attaches a board to the native firmware for the lifetime of the object (one at a time).
+class Binding {
+ public:
+  explicit Binding(model::Board& board, Costs costs = {});
+  ~Binding();
+  Binding(const Binding&) = delete;
+  Binding& operator=(const Binding&) = delete;
+
+  model::Board& board() { return board_; }
+  const Costs& costs() const { return costs_; }
+
+  // Virtual time after which the next access ends the run with StopReason::TimeLimit.
+  void set_time_limit(model::Time limit) { time_limit_ = limit; }
+  model::Time time_limit() const { return time_limit_; }
+
+  // Calls `firmware` and reports how it ended.
+  RunResult run(const std::function<void()>& firmware);
+
+  // Entry points of the device layer (see device_native.h).
+  std::uint32_t read(std::uint32_t address, unsigned size);
+  void write(std::uint32_t address, std::uint32_t value, unsigned size);
+  void set_primask(std::uint32_t value);
+  void nop();
+  void barrier();
+  std::uint32_t get_tick();
+  [[noreturn]] void start_image(std::uint32_t main_stack, std::uint32_t entry);
+
+  // Spend `cycles` core cycles, then take any exception that is due.
+  void spend(std::uint32_t cycles);
+
+  static Binding& current();
+
+ private:
+  void deliver_exceptions();
+  void check_time_limit();
+
+  model::Board& board_;
+  Costs costs_;
+  model::Time time_limit_;
+  bool in_delivery_ = false;
+};
+
+}  // namespace ovrimo::native
