@@ -68,6 +68,11 @@ static inline void device_write32(uint32_t address, uint32_t value) {
   ovrimo_native_write(address, value, 4U);
 }
 
+// Device address of a register block or register (see the target variant).
+static inline uint32_t device_address(const volatile void* object) {
+  return ovrimo_native_device_address(const_cast<const void*>(object));
+}
+
 static inline void __enable_irq(void) { ovrimo_native_set_primask(0U); }
 static inline void __disable_irq(void) { ovrimo_native_set_primask(1U); }
 static inline uint32_t __get_PRIMASK(void) { return ovrimo_native_get_primask(); }

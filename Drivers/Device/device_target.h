@@ -20,6 +20,13 @@ __attribute__((always_inline)) static inline void device_write32(uint32_t addres
   *reinterpret_cast<volatile uint32_t*>(address) = value;
 }
 
+// Device address of a register block or register, for the few computations that need it (the
+// index of a GPIO port from its address). Drivers never turn a block pointer into an integer
+// themselves: natively the pointer is a host address.
+__attribute__((always_inline)) static inline uint32_t device_address(const volatile void* object) {
+  return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(object));
+}
+
 __attribute__((always_inline)) static inline void __enable_irq(void) {
   __asm volatile("cpsie i" : : : "memory");
 }
