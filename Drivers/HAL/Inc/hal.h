@@ -9,6 +9,7 @@
 #include "hal_def.h"
 
 #include "hal_cortex.h"
+#include "hal_rcc.h"
 
 extern "C" {
 
