@@ -13,12 +13,15 @@ constexpr std::uint32_t kApb1Rstr1 = 0x074, kApb3Rstr = 0x080;
 Board::Board(BoardConfig config)
     : rcc_(scheduler_, config.rcc),
       core_(scheduler_, rcc_),
-      pwr_(scheduler_),
+      pwr_(scheduler_, config.pwr),
       flash_(scheduler_, flash_array_),
       icache_(scheduler_),
       usart2_("USART2", Usart::kUsart2Base, scheduler_, rcc_),
       lpuart1_("LPUART1", Usart::kLpuart1Base, scheduler_, rcc_),
       gpdma1_(scheduler_) {
+  // BDCR writes are gated by the power controller's backup-domain protection.
+  rcc_.attach_pwr(&pwr_);
+
   bus_.map("FLASH memory", FlashArray::kBase, FlashArray::kSize, flash_array_);
 
   map_peripheral(rcc_);

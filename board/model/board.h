@@ -23,6 +23,7 @@ namespace ovrimo::model {
 
 struct BoardConfig {
   RccTiming rcc;
+  PwrTiming pwr;
 };
 
 class Board {
