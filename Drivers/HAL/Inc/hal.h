@@ -9,6 +9,9 @@
 #include "hal_def.h"
 
 #include "hal_cortex.h"
+#include "hal_gpio.h"
+#include "hal_icache.h"
+#include "hal_pwr_ex.h"
 #include "hal_rcc.h"
 
 extern "C" {
