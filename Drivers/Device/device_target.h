@@ -67,6 +67,9 @@ __attribute__((always_inline)) static inline uint32_t __STREXW(uint32_t value, v
   return result;
 }
 __attribute__((always_inline)) static inline void __CLREX(void) { __asm volatile("clrex" ::: "memory"); }
+// The last steps of the hand-off (see device_access.h), in start_image.S.
+extern "C" [[noreturn]] void device_start_image(uint32_t main_stack, uint32_t entry);
+
 __attribute__((always_inline)) static inline uint32_t __RBIT(uint32_t value) {
   uint32_t result;
   __asm volatile("rbit %0, %1" : "=r"(result) : "r"(value));
