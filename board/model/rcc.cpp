@@ -345,9 +345,13 @@ void Rcc::settle_switch() {
 }
 
 Rcc::TreeSnapshot Rcc::snapshot() const {
+  using O = PllOutput;
   return TreeSnapshot{{sysclk_hz(), hclk_hz(), pclk1_hz(), pclk2_hz(), pclk3_hz(), systick_external_hz(),
                        usart_kernel_hz(kUsart1), usart_kernel_hz(kUsart2), usart_kernel_hz(kUsart3),
-                       usart_kernel_hz(kUart4), usart_kernel_hz(kUart5), usart_kernel_hz(kLpuart1)}};
+                       usart_kernel_hz(kUart4), usart_kernel_hz(kUart5), usart_kernel_hz(kLpuart1), msis_hz(),
+                       msik_hz(), hsi16_hz(), hsi48_hz(), hse_hz(), lsi_hz(), lse_hz(), pll_hz(1, O::P),
+                       pll_hz(1, O::Q), pll_hz(1, O::R), pll_hz(2, O::P), pll_hz(2, O::Q), pll_hz(2, O::R),
+                       pll_hz(3, O::P), pll_hz(3, O::Q), pll_hz(3, O::R)}};
 }
 
 void Rcc::notify_if_changed() {

@@ -83,8 +83,9 @@ class Rcc : public Peripheral {
   // True when the enable bit `mask` of the enable register at `enr_offset` is set.
   bool clock_enabled(std::uint32_t enr_offset, std::uint32_t mask) const;
 
-  // Notified after any change that altered a clock frequency of the tree (register write or a
-  // ready flag / SWS settling), and after a reset.
+  // Notified after any change that altered one of the frequencies above (a register write, a
+  // ready flag or SWS settling), and after a reset. Writes that change no frequency stay silent,
+  // so that listeners re-deriving their timing do not accumulate rounding for nothing.
   void on_clock_change(std::function<void()> listener) { clock_listeners_.push_back(std::move(listener)); }
   // Notified with (reset register offset, bits newly asserted) when software pulses a reset line.
   void on_peripheral_reset(std::function<void(std::uint32_t, std::uint32_t)> listener) {
@@ -129,7 +130,7 @@ class Rcc : public Peripheral {
   void notify_if_changed();
 
   struct TreeSnapshot {
-    std::array<std::uint32_t, 12> hz{};
+    std::array<std::uint32_t, 28> hz{};
     bool operator==(const TreeSnapshot&) const = default;
   };
   TreeSnapshot snapshot() const;

@@ -185,6 +185,8 @@ TEST_F(RccFixture, PllLocksOnlyOnARunningSourceAndGivesItsConfiguredFrequency) {
   EXPECT_EQ(rd(kCr) & kPll1Rdy, 0u);
   clear(kCr, kPll1On);
   configure_pll1_msis_160mhz();
+  set(kPll1Cfgr, 1u << 12);  // MBOOST /2: divides the booster's clock, not the PLL input
+  EXPECT_EQ(rcc.epod_boost_input_hz(), 2'000'000u);
   set(kCr, kPll1On);
   advance(t.pll_lock - 1);
   EXPECT_EQ(rd(kCr) & kPll1Rdy, 0u);
