@@ -3,6 +3,7 @@
 #include "hal_rcc.h"
 
 #include "hal.h"
+#include "hal_flash.h"
 #include "hal_pwr_ex.h"
 
 extern "C" {
@@ -45,11 +46,11 @@ HAL_StatusTypeDef wait_flag(const reg32_t& reg, uint32_t mask, bool set, uint32_
 // Flash wait states with read-back: the controller may refuse a value (it keeps the old one), and
 // running faster than the wait states allow corrupts instruction fetches.
 HAL_StatusTypeDef flash_set_latency(uint32_t latency) {
-  MODIFY_REG(FLASH->ACR, FLASH_ACR_LATENCY, latency & FLASH_ACR_LATENCY);
-  return (READ_BIT(FLASH->ACR, FLASH_ACR_LATENCY) == latency) ? HAL_OK : HAL_ERROR;
+  __HAL_FLASH_SET_LATENCY(latency & FLASH_ACR_LATENCY);
+  return (__HAL_FLASH_GET_LATENCY() == latency) ? HAL_OK : HAL_ERROR;
 }
 
-uint32_t flash_latency() { return READ_BIT(FLASH->ACR, FLASH_ACR_LATENCY); }
+uint32_t flash_latency() { return __HAL_FLASH_GET_LATENCY(); }
 
 // The PWR registers are reachable only with the PWR bus clock on. Switches it on for the
 // lifetime of the object when it was off, and back off at every exit.
@@ -121,14 +122,14 @@ static HAL_StatusTypeDef RCC_SetFlashLatencyFromMSIRange(uint32_t msirange) {
     vos = HAL_PWREx_GetVoltageRange();
   }
 
-  uint32_t latency = 0U;
+  uint32_t latency = FLASH_LATENCY_0;
   if ((vos == PWR_REGULATOR_VOLTAGE_SCALE1) || (vos == PWR_REGULATOR_VOLTAGE_SCALE2)) {
-    latency = (msirange == RCC_MSIRANGE_0) ? 1U : 0U;
+    latency = (msirange == RCC_MSIRANGE_0) ? FLASH_LATENCY_1 : FLASH_LATENCY_0;
   } else if (vos == PWR_REGULATOR_VOLTAGE_SCALE3) {
     if (msirange == RCC_MSIRANGE_0) {
-      latency = 3U;
+      latency = FLASH_LATENCY_3;
     } else if (msirange <= RCC_MSIRANGE_2) {
-      latency = 1U;
+      latency = FLASH_LATENCY_1;
     }
   } else {
     // Range 4: 48 MHz cannot run at this voltage whatever the wait states.
@@ -136,9 +137,9 @@ static HAL_StatusTypeDef RCC_SetFlashLatencyFromMSIRange(uint32_t msirange) {
       return HAL_ERROR;
     }
     if (msirange == RCC_MSIRANGE_1) {
-      latency = 2U;
+      latency = FLASH_LATENCY_2;
     } else if (msirange <= RCC_MSIRANGE_3) {
-      latency = 1U;
+      latency = FLASH_LATENCY_1;
     }
   }
   return flash_set_latency(latency);
@@ -641,7 +642,7 @@ HAL_StatusTypeDef HAL_RCC_DeInit(void) {
 
   SystemCoreClock = MSI_VALUE;
 
-  if (flash_set_latency(0U) != HAL_OK) {
+  if (flash_set_latency(FLASH_LATENCY_0) != HAL_OK) {
     return HAL_ERROR;
   }
   return HAL_InitTick(TICK_INT_PRIORITY);
