@@ -41,6 +41,10 @@ const char* to_string(PinDrive drive) {
   return "?";
 }
 
+std::ostream& operator<<(std::ostream& os, const PinEvent& event) {
+  return os << "pin " << event.pin << " " << to_string(event.drive) << " at " << event.time << " ps";
+}
+
 GpioPort::GpioPort(unsigned index, Scheduler& scheduler)
     : Peripheral(std::string("GPIO") + static_cast<char>('A' + index), kBaseA + kStride * index, kStride),
       index_(index),

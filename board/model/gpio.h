@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include "model/peripheral.h"
@@ -34,6 +35,7 @@ struct PinEvent {
 
   bool operator==(const PinEvent&) const = default;
 };
+std::ostream& operator<<(std::ostream& os, const PinEvent& event);
 
 class GpioPort : public Peripheral {
  public:

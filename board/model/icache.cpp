@@ -96,9 +96,8 @@ void ICache::finish_disable() {
 }
 
 void ICache::start_invalidate() {
-  Register& sr = regs_.at(kSr);
-  sr.set_bits(kSrBusyF);
-  sr.clear_bits(kSrBsyEndF);
+  // BSYENDF of an earlier invalidate stays until software clears it through FCR.
+  regs_.at(kSr).set_bits(kSrBusyF);
   scheduler_.cancel(invalidate_event_);
   invalidate_event_ = faults.invalidate_hangs ? 0 : scheduler_.after(timing_.invalidate, [this] { finish_invalidate(); });
 }
