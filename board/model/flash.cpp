@@ -35,6 +35,10 @@ constexpr std::uint32_t kProgrammingErrors =
     FlashController::kPgaerr | FlashController::kSizerr | FlashController::kPgserr | FlashController::kProgerr |
     FlashController::kWrperr;
 constexpr std::uint32_t kEccie = 1u << 24, kEccFlags = 3u << 30;  // ECCR
+// NSCR bits that simply take what software writes.
+constexpr std::uint32_t kNscrPlain = FlashController::kPg | FlashController::kPer | FlashController::kMer1 |
+                                     FlashController::kPnbMask | FlashController::kBker | FlashController::kBwr |
+                                     FlashController::kMer2 | FlashController::kEopie | FlashController::kErrie;
 
 std::uint32_t page_of(std::uint32_t offset) { return offset / FlashArray::kPageSize; }
 
@@ -80,14 +84,17 @@ FlashController::FlashController(Scheduler& scheduler, FlashArray& array, FlashT
         });
   nssr_ = &regs_.define({"NSSR", 0x020, 0x00000000, Access::Write1Clear, kEop | kErrors});
   regs_.define({"SECSR", 0x024, 0x00000000, Access::Write1Clear, kEop | kErrors});
-  // Everything NSCR does is in its hook: the lock, set-only bits and the start of operations.
-  nscr_ = &regs_.define({"NSCR", 0x028, kLock | kOptlock, Access::ReadOnly});
+  // The plain bits take the written value; the hook handles the lock, the set-only bits (LOCK,
+  // OPTLOCK, STRT) and the start of operations.
+  nscr_ = &regs_.define({"NSCR", 0x028, kLock | kOptlock, Access::ReadWrite, kNscrPlain});
   nscr_->on_write([this](std::uint32_t old, std::uint32_t written) { nscr_written(old, written); });
   // TrustZone is off: the secure control register keeps what is written but starts nothing.
-  regs_.define({"SECCR", 0x02C, kLock, Access::ReadOnly}).on_write([this](std::uint32_t old, std::uint32_t written) {
-    if (old & kLock) return;
-    regs_.named("SECCR").set((written & ~kStrt) | (old & kLock) | (written & kLock));
-  });
+  regs_.define({"SECCR", 0x02C, kLock, Access::ReadWrite, kNscrPlain})
+      .on_write([this](std::uint32_t old, std::uint32_t written) {
+        Register& seccr = regs_.named("SECCR");
+        if (old & kLock) seccr.set(old);  // locked: the write is ignored
+        else seccr.set_bits(written & kLock);
+      });
   regs_.define({"ECCR", 0x030, 0, Access::ReadWrite, kEccie}).on_write([this](std::uint32_t, std::uint32_t written) {
     regs_.named("ECCR").clear_bits(written & kEccFlags);
   });
@@ -152,16 +159,20 @@ bool FlashController::key_write(KeyLock& lock, std::uint32_t value) {
 }
 
 void FlashController::nscr_written(std::uint32_t old, std::uint32_t written) {
-  if (old & kLock) return;  // locked: the write is ignored
-  constexpr std::uint32_t kPlain = kPg | kPer | kMer1 | kPnbMask | kBker | kBwr | kMer2 | kEopie | kErrie;
+  if (old & kLock) {  // locked: the write is ignored
+    nscr().set(old);
+    return;
+  }
   // LOCK, OPTLOCK and STRT are set by software and cleared only by the hardware.
-  const std::uint32_t value = (old & ~kPlain) | (written & kPlain) | (written & (kLock | kOptlock | kStrt));
+  const std::uint32_t value = nscr().value() | (written & (kLock | kOptlock | kStrt));
   nscr().set(value);
 
   // Changing the programming mode in the middle of a quad-word or burst breaks the sequence.
   if (unit_base_ && ((value & kPg) == 0 || ((value ^ old) & kBwr) != 0)) {
     raise(kPgserr);
     drop_pending();
+    if (running_.kind == OpKind::None) nscr().clear_bits(kStrt);  // nothing starts from a broken sequence
+    return;
   }
   if ((written & kStrt) == 0) return;
   if (running_.kind == OpKind::None) {

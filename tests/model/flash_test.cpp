@@ -64,6 +64,8 @@ TEST_F(FlashModel, KeySequenceUnlocksAndSoftwareLocksAgain) {
   EXPECT_EQ(nscr(), 0x40000000u);
   bus.write(kNscr, FC::kPg | FC::kEopie, 4);
   EXPECT_EQ(nscr(), 0x40000000u | FC::kPg | FC::kEopie);
+  bus.write(kNscr + 2, 0, 1);  // a byte store changes only its own lane
+  EXPECT_EQ(nscr(), 0x40000000u | FC::kPg | FC::kEopie);
   bus.write(kNscr, FC::kLock, 4);  // LOCK set by software; writing 0 to OPTLOCK does not clear it
   EXPECT_EQ(nscr(), 0xC0000000u);
   EXPECT_FALSE(flash.locked_until_reset());

@@ -429,13 +429,5 @@ TEST_F(FlashDriver, ABusyControllerTimesOutAfterOneSecondEvenAcrossTheTickWrap) 
   EXPECT_EQ(nscr() & FLASH_NSCR_PER, 0u);
 }
 
-TEST_F(FlashDriver, LatencyMacrosReadBackTheWaitStates) {
-  __HAL_FLASH_SET_LATENCY(FLASH_LATENCY_3);
-  EXPECT_EQ(__HAL_FLASH_GET_LATENCY(), FLASH_LATENCY_3);
-  EXPECT_NE(board.flash().reg("ACR") & FLASH_ACR_PRFTEN, 0u);  // the rest of ACR kept
-  __HAL_FLASH_SET_LATENCY(FLASH_LATENCY_0);
-  EXPECT_EQ(board.flash().reg("ACR") & FLASH_ACR_LATENCY, 0u);
-}
-
 }  // namespace
 }  // namespace ovrimo
