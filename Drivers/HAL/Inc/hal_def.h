@@ -16,7 +16,8 @@ typedef enum {
   HAL_TIMEOUT = 0x03U,
 } HAL_StatusTypeDef;
 
-typedef enum {
+// One byte, as the handle and process-state layouts expect.
+typedef enum : uint8_t {
   HAL_UNLOCKED = 0x00U,
   HAL_LOCKED = 0x01U,
 } HAL_LockTypeDef;
