@@ -4,6 +4,7 @@
 
 #include "hal_def.h"
 #include "hal_conf.h"
+#include "hal_uart.h"
 
 // The status output: high while the bootloader runs, low just before the hand-off.
 #define BOOT_STATUS_Pin GPIO_PIN_0
@@ -19,6 +20,9 @@ void SystemClock_Config(void);
 void MX_GPIO_Init(void);
 void MX_ICACHE_Init(void);
 void MX_USART2_UART_Init(void);
+
+// The serial port handle (USART2), set up by MX_USART2_UART_Init.
+extern UART_HandleTypeDef huart2;
 
 }  // extern "C"
 
