@@ -1,6 +1,7 @@
 #include "model/xmodem_sender.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 namespace ovrimo::model {
@@ -175,7 +176,7 @@ void XmodemSender::transmit(Time earliest) {
       step.kind == Step::Kind::Block ? frame(step.header, step.number, step.bytes) : step.bytes;
 
   std::vector<std::uint8_t> stray;
-  std::size_t split = bytes.size();
+  std::size_t inside_at = SIZE_MAX;  // where a pause inside the frame goes
   Time inside_pause = 0;
   ack_lost_ = false;
   if (const auto it = faults_.find({step_, attempt_}); it != faults_.end()) {
@@ -191,7 +192,7 @@ void XmodemSender::transmit(Time earliest) {
           earliest += fault.duration;
           break;
         case Fault::Kind::PauseInside:
-          split = std::min(fault.offset, bytes.size());
+          inside_at = fault.offset;
           inside_pause = fault.duration;
           break;
         case Fault::Kind::StrayBytes:
@@ -204,6 +205,7 @@ void XmodemSender::transmit(Time earliest) {
     }
   }
 
+  const std::size_t split = std::min(inside_at, bytes.size());
   auto send = [this](std::span<const std::uint8_t> part, Time at) {
     if (part.empty()) return;
     const std::string text(part.begin(), part.end());
@@ -297,15 +299,15 @@ void XmodemSender::on_byte_from_device(std::uint16_t value, Time time) {
       return;
   }
 
-  // A byte that ended before our transmission did answers an earlier one (a late 'C').
-  if (time < reply_from_) return;
-  const Step& step = plan_[step_];
-
+  // A cancel counts whenever it comes, even in the middle of our own transmission.
   if (byte == kCan) {
     replies_.emplace_back(byte, time);
     finish(State::Cancelled);
     return;
   }
+  // Any other byte that ended before our transmission did answers an earlier one (a late 'C').
+  if (time < reply_from_) return;
+  const Step& step = plan_[step_];
   if (step.kind == Step::Kind::Raw) {
     if (byte == kAck || byte == kNak || byte == kC) {
       replies_.emplace_back(byte, time);
