@@ -17,6 +17,9 @@ target_link_libraries(ovrimo_native_firmware PUBLIC ovrimo_board_model)
 # The boot manager's entry point is called by tests, not by the host's start-up code.
 set_source_files_properties(${CMAKE_SOURCE_DIR}/Core/Src/main.cpp PROPERTIES COMPILE_DEFINITIONS main=firmware_main)
 
+# Where the firmware preset puts its images; tests that check the linked image read them there.
+set(OVRIMO_FIRMWARE_DIR ${CMAKE_SOURCE_DIR}/build/firmware CACHE PATH "Build directory of the firmware preset")
+
 # Tests: one executable per file. tests/model exercises the board model alone, tests/unit the
 # native firmware against it.
 function(ovrimo_add_tests folder label)
@@ -27,10 +30,34 @@ function(ovrimo_add_tests folder label)
     add_executable(${target} ${source})
     target_compile_options(${target} PRIVATE ${OVRIMO_WARNINGS})
     target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_compile_definitions(${target} PRIVATE OVRIMO_FIRMWARE_DIR="${OVRIMO_FIRMWARE_DIR}")
     target_link_libraries(${target} PRIVATE ${ARGN} GTest::gtest_main)
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS ${label})
   endforeach()
 endfunction()
 
 ovrimo_add_tests(model unit ovrimo_board_model)
-ovrimo_add_tests(unit unit ovrimo_native_firmware)
+# Whole archive: board hooks (HAL_MspInit, HAL_UART_MspInit, ...) replace weak defaults, and a
+# strong definition is never pulled out of an archive just to replace a weak one already linked.
+ovrimo_add_tests(unit unit "$<LINK_LIBRARY:WHOLE_ARCHIVE,ovrimo_native_firmware>")
+
+# The emulator: the real firmware image, instruction by instruction, on the board model, with the
+# Unicorn engine as the CPU; and the host command line built on it.
+file(GLOB OVRIMO_EMULATOR_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/board/emu/*.cpp)
+if(OVRIMO_EMULATOR_SOURCES)
+  find_path(UNICORN_INCLUDE_DIR unicorn/unicorn.h REQUIRED)
+  find_library(UNICORN_LIBRARY unicorn REQUIRED)
+  add_library(ovrimo_emulator STATIC ${OVRIMO_EMULATOR_SOURCES})
+  target_include_directories(ovrimo_emulator PUBLIC ${CMAKE_SOURCE_DIR}/board PRIVATE ${UNICORN_INCLUDE_DIR})
+  target_compile_options(ovrimo_emulator PRIVATE ${OVRIMO_WARNINGS})
+  target_link_libraries(ovrimo_emulator PUBLIC ovrimo_board_model PRIVATE ${UNICORN_LIBRARY})
+  ovrimo_add_tests(emu e2e ovrimo_emulator)
+endif()
+
+file(GLOB OVRIMO_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*.cpp)
+if(OVRIMO_TOOL_SOURCES)
+  find_package(CLI11 REQUIRED)
+  add_executable(ovrimo ${OVRIMO_TOOL_SOURCES})
+  target_compile_options(ovrimo PRIVATE ${OVRIMO_WARNINGS})
+  target_link_libraries(ovrimo PRIVATE ovrimo_emulator CLI11::CLI11)
+endif()

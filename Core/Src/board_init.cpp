@@ -75,7 +75,3 @@ extern "C" void MX_ICACHE_Init(void) {
     Error_Handler();
   }
 }
-
-// Runs at the end of HAL_Init: the power controller's clock, so that the voltage scaling and the
-// clock set-up can reach its registers.
-extern "C" void HAL_MspInit(void) { __HAL_RCC_PWR_CLK_ENABLE(); }

@@ -4,6 +4,10 @@
 
 extern "C" {
 
+// Runs at the end of HAL_Init: the power controller's clock, so that the voltage scaling and the
+// clock set-up can reach its registers. Nothing else: no priorities, no other clocks.
+void HAL_MspInit(void) { __HAL_RCC_PWR_CLK_ENABLE(); }
+
 // USART2: kernel clock PCLK1, bus clock, PD5 (TX) and PD6 (RX) on alternate function 7.
 void HAL_UART_MspInit(UART_HandleTypeDef* huart) {
   GPIO_InitTypeDef GPIO_InitStruct = {};

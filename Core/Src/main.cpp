@@ -1,9 +1,82 @@
-// The boot manager.
+// The boot manager: board bring-up, the update prompt, and either an XMODEM update or the
+// hand-off to the installed application.
 #include "main.h"
 
-extern "C" void Error_Handler(void) {
+#include <stdio.h>
+
+#include "flash.h"
+#include "hal.h"
+#include "vt100.h"
+#include "xmodem.h"
+
+namespace {
+
+constexpr uint32_t kAnswerTimeoutMs = 15000U;
+
+}  // namespace
+
+extern "C" {
+
+uint8_t AppRevision[3];
+// Last in RAM and never initialised by start-up, so the application still finds it after the jump.
+__attribute__((section(".noinit"))) rev_t bl_rev;
+
+bool app_is_valid(void) { return device_read32(APP_META_BASE) == APP_MAGIC; }
+
+void read_app_rev(uint8_t* rev_out) {
+  rev_out[0] = device_read8(APP_META_BASE + 4U);
+  rev_out[1] = device_read8(APP_META_BASE + 5U);
+  rev_out[2] = device_read8(APP_META_BASE + 6U);
+}
+
+void Error_Handler(void) {
   __disable_irq();
   for (;;) {
     __NOP();
+  }
+}
+
+}  // extern "C"
+
+int main(void) {
+  (void)HAL_Init();
+  SystemClock_Config();
+  MX_GPIO_Init();
+  MX_ICACHE_Init();
+  MX_USART2_UART_Init();
+
+  HAL_GPIO_WritePin(BOOT_STATUS_GPIO_Port, BOOT_STATUS_Pin, GPIO_PIN_SET);
+
+  // Cleared once: after a failed transfer the operator still sees what went wrong.
+  TERMINAL_BACK_BLACK;
+  TERMINAL_DISPLAY_CLEAR;
+  TERMINAL_RESET_CURSOR;
+
+  for (;;) {
+    // Read afresh each pass: a failed transfer may have erased or rewritten the block.
+    read_app_rev(AppRevision);
+
+    puts(CLI_FONT_YELLOW "Ovrimo - Bootloader\r");
+    TERMINAL_FONT_WHITE;
+    printf("%-12s (%02x.%02x.%02x)\r\n", "BL Version:", MAJOR, MINOR, REV);
+    printf("%-12s (%02x.%02x.%02x)\r\n", "Firmware Version:", AppRevision[0], AppRevision[1], AppRevision[2]);
+    puts("Send 'Y' to update Ovrimo Application Firmware or 'N' to boot Now (15s):\r");
+
+    uint8_t pData = 0U;
+    const HAL_StatusTypeDef answer = HAL_UART_Receive(&huart2, &pData, 1U, kAnswerTimeoutMs);
+
+    if ((answer == HAL_OK) && ((pData == 'Y') || (pData == 'y'))) {
+      puts(CLI_FONT_BLUE "Transfer Ovrimo Application Firmware Binary (.bin) via XMODEM now ...\r");
+      xmodem_receive();
+      printf(CLI_FONT_RED "Failed... Please try again.\r\n" CLI_FONT_WHITE);
+    } else {
+      puts(CLI_FONT_GREEN "Loading Ovrimo Application Firmware ...\r");
+      bl_rev.major = MAJOR;
+      bl_rev.minor = MINOR;
+      bl_rev.patch = REV;
+      flash_jump_to_app();
+      // Only an image that cannot be started comes back here: stay in the menu.
+      printf(CLI_FONT_RED "No valid application - please update.\r\n" CLI_FONT_WHITE);
+    }
   }
 }

@@ -1,0 +1,26 @@
+// The XMODEM receiver's byte link: three blocking calls on huart2, each bounded by UART_TIMEOUT.
+#ifndef OVRIMO_MCU_BOOT_UART_H
+#define OVRIMO_MCU_BOOT_UART_H
+
+#include "hal_def.h"
+
+extern "C" {
+
+typedef enum : uint8_t {
+  UART_OK = 0x00U,
+  UART_ERROR = 0xFFU,
+} uart_status;
+
+// Milliseconds allowed for each whole call (not per byte).
+#define UART_TIMEOUT ((uint16_t)1000U)
+
+// Receives exactly `length` bytes; on UART_ERROR the buffer contents are not to be relied on.
+uart_status uart_receive(uint8_t* data, uint16_t length);
+// Sends a NUL-terminated string (without the NUL), then pauses 5 ms.
+uart_status uart_transmit_str(const uint8_t* data);
+// Sends one byte with no pause, so a protocol reply leaves at once.
+uart_status uart_transmit_ch(uint8_t data);
+
+}  // extern "C"
+
+#endif

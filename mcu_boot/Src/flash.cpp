@@ -1,0 +1,123 @@
+// The application region: erase, block writer with read-back, and the hand-off.
+#include "flash.h"
+
+#include "hal.h"
+#include "hal_flash.h"
+#include "hal_flash_ex.h"
+#include "hal_gpio.h"
+#include "hal_icache.h"
+#include "hal_rcc.h"
+#include "hal_uart.h"
+#include "main.h"
+
+namespace {
+
+constexpr uint32_t kPageShift = 13U;  // 8 KB pages
+constexpr uint32_t kWordsPerQuadWord = 4U;
+constexpr uint32_t kQuadWordBytes = 16U;
+
+}  // namespace
+
+extern "C" flash_status flash_erase(uint32_t address) {
+  FLASH_EraseInitTypeDef erase_init = {};
+  uint32_t error = 0U;
+
+  (void)HAL_FLASH_Unlock();
+  flash_status result = FLASH_ERROR;
+
+  // Only the application region may be erased: below it lives the bootloader itself, above the
+  // end of bank 1 the page arithmetic no longer means anything.
+  if (address < FLASH_APP_START_ADDRESS || address > FLASH_BANK1_END) {
+    (void)HAL_FLASH_Lock();
+    return FLASH_ERROR;
+  }
+
+  const uint32_t start_page = (address - FLASH_BASE) >> kPageShift;
+  erase_init.TypeErase = FLASH_TYPEERASE_PAGES;
+  erase_init.Page = start_page;
+  erase_init.Banks = FLASH_BANK_1;
+  // Stops one page short of the end of bank 1: the last page keeps its contents across updates.
+  erase_init.NbPages = (FLASH_BANK1_END - address) >> kPageShift;
+
+  if (HAL_FLASHEx_Erase(&erase_init, &error) == HAL_OK) {
+    result = FLASH_OK;
+  }
+
+  (void)HAL_FLASH_Lock();
+  return result;
+}
+
+extern "C" flash_status flash_write(uint32_t address, const uint32_t* data, uint32_t length_words) {
+  uint8_t result = FLASH_OK;
+  uint32_t quadword_data[kWordsPerQuadWord];
+
+  (void)HAL_FLASH_Unlock();
+
+  for (uint32_t i = 0U; (i + 3U < length_words) && (result == FLASH_OK); i += kWordsPerQuadWord) {
+    if (address >= FLASH_APP_END_ADDRESS) {
+      result |= FLASH_ERROR_SIZE;
+      break;
+    }
+
+    // The driver programs from a RAM copy of exactly one quad-word.
+    for (uint32_t w = 0U; w < kWordsPerQuadWord; ++w) {
+      quadword_data[w] = data[i + w];
+    }
+
+    if (HAL_FLASH_Program(FLASH_TYPEPROGRAM_QUADWORD, address,
+                          reinterpret_cast<uintptr_t>(quadword_data)) != HAL_OK) {
+      result |= FLASH_ERROR_WRITE;
+    } else {
+      for (uint32_t w = 0U; w < kWordsPerQuadWord; ++w) {
+        if (device_read32(address + 4U * w) != data[i + w]) {
+          result |= FLASH_ERROR_READBACK;
+          break;
+        }
+      }
+    }
+    address += kQuadWordBytes;
+  }
+
+  (void)HAL_FLASH_Lock();
+  return static_cast<flash_status>(result);
+}
+
+extern "C" bool flash_app_vectors_usable(void) {
+  const uint32_t stack = device_read32(FLASH_APP_START_ADDRESS);
+  const uint32_t entry = device_read32(FLASH_APP_START_ADDRESS + 4U);
+  const bool stack_ok = (stack > APP_STACK_LOWEST) && (stack <= APP_STACK_HIGHEST) && ((stack & 3U) == 0U);
+  const bool entry_ok = ((entry & 1U) != 0U) && (entry >= FLASH_APP_START_ADDRESS) && (entry <= FLASH_BANK1_END);
+  return stack_ok && entry_ok;
+}
+
+extern "C" void flash_jump_to_app(void) {
+  // An interrupted update leaves erased or half-written flash: jumping there would run garbage
+  // with the board already shut down. Refuse before anything is touched.
+  if (!flash_app_vectors_usable()) {
+    return;
+  }
+
+  const uint32_t jump_to_app = device_read32(FLASH_APP_START_ADDRESS + 4U);
+
+  // The application learns which bootloader started it, whichever path led here.
+  bl_rev.major = MAJOR;
+  bl_rev.minor = MINOR;
+  bl_rev.patch = REV;
+
+  HAL_GPIO_WritePin(BOOT_STATUS_GPIO_Port, BOOT_STATUS_Pin, GPIO_PIN_RESET);
+  (void)HAL_RCC_DeInit();
+
+  // From here on nothing may interrupt: the vector table and the stack are about to change.
+  __disable_irq();
+
+  HAL_GPIO_DeInit(BOOT_STATUS_GPIO_Port, BOOT_STATUS_Pin);
+  (void)HAL_ICACHE_Disable();
+  (void)HAL_UART_DeInit(&huart2);
+  (void)HAL_DeInit();
+
+  SCB->VTOR = FLASH_APP_START_ADDRESS;
+
+  // The stack pointer, SysTick, the NVIC and the jump are one routine below the compiler, so that
+  // nothing touches the old stack once the new one is loaded.
+  device_start_image(device_read32(FLASH_APP_START_ADDRESS), jump_to_app);
+}

@@ -1,0 +1,176 @@
+// XMODEM receiver: CRC-16 variant, 128- and 1024-byte blocks in any mix, each block programmed
+// into the application region as soon as it has been checked.
+#include "xmodem.h"
+
+#include <stdio.h>
+
+#include "flash.h"
+#include "uart.h"
+
+// Transfer state, reset by every xmodem_receive.
+static uint8_t xmodem_packet_number = 1U;
+static uint32_t xmodem_actual_flash_address = 0U;
+static uint8_t x_first_packet_received = 0U;
+
+extern "C" {
+
+xmodem_status xmodem_handle_packet(uint8_t header);
+xmodem_status xmodem_error_handler(uint8_t* error_number, uint8_t max_error_number);
+
+void xmodem_receive(void) {
+  xmodem_status status = X_OK;
+  uint8_t error_number = 0U;
+  int retries = X_START_RETRIES;
+
+  x_first_packet_received = 0U;
+  xmodem_packet_number = 1U;
+  xmodem_actual_flash_address = FLASH_APP_START_ADDRESS;
+
+  while (status == X_OK) {
+    uint8_t header = 0U;
+    const uart_status comm_status = uart_receive(&header, 1U);
+
+    if ((comm_status != UART_OK) && (x_first_packet_received == 0U)) {
+      // Nothing yet: keep asking the sender to start, for about a minute and a half.
+      (void)uart_transmit_ch(X_C);
+      retries--;
+      if (retries == 0) {
+        puts("Timeout waiting for XMODEM Start - Please Retry\r");
+        return;
+      }
+    } else if (comm_status != UART_OK) {
+      status = xmodem_error_handler(&error_number, X_MAX_ERRORS);
+    }
+
+    xmodem_status packet_status = X_ERROR;
+    switch (header) {
+      case X_SOH:
+      case X_STX:
+        packet_status = xmodem_handle_packet(header);
+        if (packet_status == X_OK) {
+          (void)uart_transmit_ch(X_ACK);
+        } else if (packet_status == X_ERROR_FLASH) {
+          // The region is no longer what the sender thinks it is: give up at once.
+          error_number = X_MAX_ERRORS;
+          status = xmodem_error_handler(&error_number, X_MAX_ERRORS);
+        } else {
+          status = xmodem_error_handler(&error_number, X_MAX_ERRORS);
+        }
+        break;
+      case X_EOT:
+        (void)uart_transmit_ch(X_ACK);
+        (void)uart_transmit_str(reinterpret_cast<const uint8_t*>("\n\rFirmware updated!\n\r"));
+        (void)uart_transmit_str(reinterpret_cast<const uint8_t*>("Jumping to user application...\n\r"));
+        flash_jump_to_app();
+        // Back here only when the image cannot be started: the transfer has failed.
+        status = X_ERROR;
+        break;
+      case X_CAN:
+        status = X_ERROR;
+        break;
+      default:
+        if (comm_status == UART_OK) {
+          // A stray byte where a header belongs.
+          status = xmodem_error_handler(&error_number, X_MAX_ERRORS);
+        }
+        break;
+    }
+    (void)packet_status;
+  }
+}
+
+xmodem_status xmodem_handle_packet(uint8_t header) {
+  uint8_t status = X_OK;
+  uint16_t size = 0U;
+  uint8_t received_packet_number[X_PACKET_NUMBER_SIZE];
+  // Words, so that the block can go to the flash writer as they are; received as bytes.
+  uint32_t received_packet_data[X_PACKET_1024_SIZE / 4U];
+  uint8_t received_packet_crc[X_PACKET_CRC_SIZE];
+  uint8_t* const data_bytes = reinterpret_cast<uint8_t*>(received_packet_data);
+
+  if (header == X_SOH) {
+    size = X_PACKET_128_SIZE;
+  } else if (header == X_STX) {
+    size = X_PACKET_1024_SIZE;
+  } else {
+    status = X_ERROR;
+  }
+
+  uint8_t comm_status = UART_OK;
+  comm_status |= uart_receive(received_packet_number, X_PACKET_NUMBER_SIZE);
+  comm_status |= uart_receive(data_bytes, size);
+  comm_status |= uart_receive(received_packet_crc, X_PACKET_CRC_SIZE);
+
+  const uint16_t crc_received = static_cast<uint16_t>((received_packet_crc[X_PACKET_CRC_HIGH_INDEX] << 8) |
+                                                      received_packet_crc[X_PACKET_CRC_LOW_INDEX]);
+  const uint16_t crc_calculated = xmodem_calc_crc(data_bytes, size);
+
+  if (comm_status != UART_OK) {
+    status |= X_ERROR_UART;
+  }
+
+  // The region is erased by the first block that arrives whole, before its checks: a sender that
+  // got this far is talking to us, and the repetition of a refused first block must find erased
+  // flash.
+  if ((status == X_OK) && (x_first_packet_received == 0U)) {
+    if (flash_erase(FLASH_APP_START_ADDRESS) == FLASH_OK) {
+      x_first_packet_received = 1U;
+    } else {
+      status |= X_ERROR_FLASH;
+    }
+  }
+
+  if (status == X_OK) {
+    if (received_packet_number[X_PACKET_NUMBER_INDEX] != xmodem_packet_number) {
+      status |= X_ERROR_NUMBER;
+    }
+    if ((received_packet_number[X_PACKET_NUMBER_INDEX] + received_packet_number[X_PACKET_NUMBER_COMPLEMENT_INDEX]) !=
+        255) {
+      status |= X_ERROR_NUMBER;
+    }
+    if (crc_calculated != crc_received) {
+      status |= X_ERROR_CRC;
+    }
+  }
+
+  if (status == X_OK) {
+    if (flash_write(xmodem_actual_flash_address, received_packet_data, size / 4U) != FLASH_OK) {
+      status |= X_ERROR_FLASH;
+    }
+  }
+
+  if (status == X_OK) {
+    xmodem_packet_number++;
+    xmodem_actual_flash_address += size;
+  }
+
+  return static_cast<xmodem_status>(status);
+}
+
+xmodem_status xmodem_error_handler(uint8_t* error_number, uint8_t max_error_number) {
+  (*error_number)++;
+  if (*error_number >= max_error_number) {
+    (void)uart_transmit_ch(X_CAN);
+    (void)uart_transmit_ch(X_CAN);
+    return X_ERROR;
+  }
+  (void)uart_transmit_ch(X_NAK);
+  return X_OK;
+}
+
+uint16_t xmodem_calc_crc(const uint8_t* data, uint16_t length) {
+  uint16_t crc = 0U;
+  for (uint16_t i = 0U; i < length; ++i) {
+    crc = static_cast<uint16_t>(crc ^ (static_cast<uint16_t>(data[i]) << 8));
+    for (uint8_t bit = 0U; bit < 8U; ++bit) {
+      if ((crc & 0x8000U) != 0U) {
+        crc = static_cast<uint16_t>((crc << 1) ^ 0x1021U);
+      } else {
+        crc = static_cast<uint16_t>(crc << 1);
+      }
+    }
+  }
+  return crc;
+}
+
+}  // extern "C"
