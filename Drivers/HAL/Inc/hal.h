@@ -9,10 +9,15 @@
 #include "hal_def.h"
 
 #include "hal_cortex.h"
+#include "hal_dma.h"
+#include "hal_flash.h"
+#include "hal_flash_ex.h"
 #include "hal_gpio.h"
 #include "hal_icache.h"
 #include "hal_pwr_ex.h"
 #include "hal_rcc.h"
+#include "hal_uart.h"
+#include "hal_uart_ex.h"
 
 extern "C" {
 
