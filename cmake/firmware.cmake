@@ -39,3 +39,7 @@ if(OVRIMO_FIRMWARE_SOURCES AND OVRIMO_BOOT_ASM_SOURCES)
       ${CMAKE_BINARY_DIR}/bootloader.map
     VERBATIM)
 endif()
+
+# The sample application images and the emulator's test programs.
+add_subdirectory(${CMAKE_SOURCE_DIR}/examples/app ${CMAKE_BINARY_DIR}/examples/app)
+add_subdirectory(${CMAKE_SOURCE_DIR}/tests/emu/programs ${CMAKE_BINARY_DIR}/tests/emu/programs)
