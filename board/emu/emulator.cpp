@@ -515,7 +515,18 @@ void Emulator::record_handoff(std::uint32_t entry) {
   sync_special_registers_to_model();
   board_.core().record_handoff(entry, board_.now());
   handed_off_ = true;
+  handoff_from_ = last_pc_;
   trace_line("hand-off to " + where(entry & ~1u) + " from " + where(last_pc_));
+}
+
+std::string Emulator::handoff_text() const {
+  const auto& h = board_.core().handoff;
+  if (!h) return "hand-off";
+  char text[160];
+  std::snprintf(text, sizeof text, " to 0x%08X with VTOR 0x%08X, MSP 0x%08X, PRIMASK %u, SysTick CTRL 0x%X",
+                static_cast<unsigned>(h->entry), static_cast<unsigned>(h->vtor), static_cast<unsigned>(h->msp),
+                static_cast<unsigned>(h->primask), static_cast<unsigned>(h->systick_ctrl));
+  return "jump from " + where(handoff_from_) + text;
 }
 
 RunResult Emulator::stop(StopReason reason, std::string detail, std::optional<std::uint32_t> address) {
@@ -593,7 +604,7 @@ std::optional<RunResult> Emulator::after_slice(int uc_error) {
   }
   if (handoff_stop_) {
     handoff_stop_ = false;
-    return stop(StopReason::HandOff, "hand-off to " + where(current_pc()));
+    return stop(StopReason::HandOff, handoff_text());
   }
   if (pending_exc_return_) {
     const std::uint32_t value = *pending_exc_return_;
@@ -604,9 +615,7 @@ std::optional<RunResult> Emulator::after_slice(int uc_error) {
   primask_seen_ = reg(UC_ARM_REG_PRIMASK) & 1u;
   board_.core().primask = primask_seen_;
 
-  if (line_watch_ || !lines_.empty() || line_scan_ < board_.usart2().line_log().size()) {
-    if (auto r = scan_output()) return r;
-  }
+  if (auto r = scan_output()) return r;
   if (trace_ != nullptr) trace_pins();
   if (real_time_ != nullptr) throttle();
 
@@ -615,6 +624,16 @@ std::optional<RunResult> Emulator::after_slice(int uc_error) {
 }
 
 std::optional<RunResult> Emulator::scan_output() {
+  scan_line_log();
+  if (output_stop_ && board_.now() >= output_stop_->at) {
+    std::string detail = std::move(output_stop_->detail);
+    output_stop_.reset();
+    return stop(StopReason::OutputMatched, detail);
+  }
+  return std::nullopt;
+}
+
+void Emulator::scan_line_log() {
   const auto& log = board_.usart2().line_log();
   while (line_scan_ < log.size()) {
     const model::LineByte& b = log[line_scan_];
@@ -627,8 +646,11 @@ std::optional<RunResult> Emulator::scan_output() {
             lines_.push_back(PrintedLine{line_text_, line_start_, b.end});
             line_text_.clear();
             ++line_scan_;
-            if (line_watch_ && line_watch_(lines_.back()))
-              return stop(StopReason::OutputMatched, "printed \"" + lines_.back().text + "\"");
+            if (line_watch_ && !output_stop_ && line_watch_(lines_.back())) {
+              // Stop once the rest of the line ending (CR LF) has had time to leave as well.
+              output_stop_ = OutputStop{board_.now() + 2 * board_.usart2().frame_time(),
+                                        "printed \"" + lines_.back().text + "\""};
+            }
             continue;
           }
         } else {
@@ -639,7 +661,6 @@ std::optional<RunResult> Emulator::scan_output() {
     }
     ++line_scan_;
   }
-  return std::nullopt;
 }
 
 std::optional<RunResult> Emulator::idle() {
@@ -653,6 +674,7 @@ std::optional<RunResult> Emulator::idle() {
   // Thread mode, interrupts enabled: only an event can change anything, so skip to it.
   std::optional<model::Time> target = board_.time().next_event_time();
   if (time_limit_ && (!target || *time_limit_ < *target)) target = time_limit_;
+  if (output_stop_ && (!target || output_stop_->at < *target)) target = output_stop_->at;
   if (real_time_ != nullptr) {
     // Input may come from outside at any moment: follow real time.
     const model::Time allowed = real_base_virtual_ + wall_to_time(std::chrono::steady_clock::now() - real_base_wall_) + real_ahead_;
@@ -769,7 +791,7 @@ std::optional<RunResult> Emulator::exception_return(std::uint32_t exc_return) {
     if (!handed_off_ && in_bootloader(from)) {
       // The hand-off jumped to an entry word that is an EXC_RETURN pattern, typically erased flash.
       record_handoff(exc_return);
-      if (stop_at_handoff_) return stop(StopReason::HandOff, "hand-off to " + hex32(exc_return));
+      if (stop_at_handoff_) return stop(StopReason::HandOff, handoff_text());
     }
     return fault_result({"branch to " + hex32(exc_return) + " outside an exception handler", from, exc_return});
   }

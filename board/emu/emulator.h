@@ -190,6 +190,8 @@ class Emulator {
   std::optional<RunResult> exception_return(std::uint32_t exc_return);
   std::optional<RunResult> idle();
   std::optional<RunResult> scan_output();
+  void scan_line_log();
+  std::string handoff_text() const;
   void throttle();
   void trace_pins();
   void drop_stale_code();
@@ -223,6 +225,7 @@ class Emulator {
   bool spinning_ = false;
   bool handoff_stop_ = false;
   bool handed_off_ = false;
+  std::uint32_t handoff_from_ = 0;
   bool stop_at_handoff_ = false;
 
   // Time anchor: virtual time of the instruction count `anchor_executed_`.
@@ -245,6 +248,11 @@ class Emulator {
   std::string line_text_;
   model::Time line_start_ = 0;
   std::size_t line_scan_ = 0;
+  struct OutputStop {
+    model::Time at;
+    std::string detail;
+  };
+  std::optional<OutputStop> output_stop_;
   std::atomic<bool> stop_requested_{false};
 
   RealTimeSource* real_time_ = nullptr;

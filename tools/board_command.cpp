@@ -1,0 +1,313 @@
+// `ovrimo board`: power on the emulated board with a firmware image and run it.
+#include <CLI/CLI.hpp>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "emu/emulator.h"
+#include "emu/host_line.h"
+
+namespace ovrimo::tools {
+
+namespace {
+
+constexpr std::uint32_t kAppAddress = 0x08010000;
+
+enum ExitStatus {
+  kReached = 0,
+  kBadInput = 1,
+  kFirmwareFault = 2,
+  kMaskedLoop = 3,
+  kNotReached = 4,
+  kInterrupted = 5,
+};
+
+constexpr const char* kExitStatusHelp =
+    "Exit status:\n"
+    "  0  the --until condition was met: the hand-off, the application's first line, the --expect\n"
+    "     text, or the virtual time given\n"
+    "  1  bad command line, an image that cannot be read or does not fit, or a flash file that\n"
+    "     cannot be read or written\n"
+    "  2  the firmware faulted: an access that nothing answers, an undefined instruction, a jump\n"
+    "     where no code is, an exception handler that spins (the report names the PC, the address\n"
+    "     and the function)\n"
+    "  3  the firmware stopped in an endless loop with interrupts masked (Error_Handler)\n"
+    "  4  the condition was not met: --limit came first, or the firmware waits for ever with\n"
+    "     nothing left that could wake it\n"
+    "  5  interrupted (Ctrl-C or SIGTERM)\n";
+
+struct BoardOptions {
+  std::string firmware;
+  std::string load_address = "0x08000000";
+  std::string app;
+  std::string start_at;
+  bool pty = false;
+  bool stdio = false;
+  std::string until;
+  std::string expect;
+  double limit = 0;
+  bool trace = false;
+  std::string flash_file;
+};
+
+std::atomic<emu::Emulator*> g_running{nullptr};
+
+extern "C" void stop_on_signal(int) {
+  if (emu::Emulator* e = g_running.load()) e->request_stop();
+}
+
+class InputError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+std::vector<std::uint8_t> read_binary(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw InputError(path.string() + ": cannot open");
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Written beside the target and renamed over it, so that a crash never leaves half a flash.
+void write_binary(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  const std::filesystem::path temporary = path.string() + ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw InputError(temporary.string() + ": cannot write");
+  }
+  std::error_code ec;
+  std::filesystem::rename(temporary, path, ec);
+  if (ec) throw InputError(path.string() + ": cannot replace: " + ec.message());
+}
+
+std::uint32_t parse_address(const std::string& text, const char* what) {
+  try {
+    std::size_t used = 0;
+    const unsigned long long v = std::stoull(text, &used, 0);
+    if (used == text.size() && v <= 0xFFFFFFFFull) return static_cast<std::uint32_t>(v);
+  } catch (const std::exception&) {
+  }
+  throw InputError(std::string(what) + ": not an address: " + text);
+}
+
+bool is_elf(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  char magic[4] = {};
+  in.read(magic, 4);
+  return in.gcount() == 4 && magic[0] == 0x7F && magic[1] == 'E' && magic[2] == 'L' && magic[3] == 'F';
+}
+
+model::Time seconds_to_time(double seconds) {
+  return static_cast<model::Time>(seconds * static_cast<double>(model::kSecond));
+}
+
+int run_board(const BoardOptions& o) {
+  enum class Until { Nothing, HandOff, App, Seconds, Expect } until = Until::Nothing;
+  double until_seconds = 0;
+  if (!o.expect.empty()) {
+    until = Until::Expect;
+  } else if (o.until == "handoff") {
+    until = Until::HandOff;
+  } else if (o.until == "app") {
+    until = Until::App;
+  } else if (!o.until.empty()) {
+    try {
+      std::size_t used = 0;
+      until_seconds = std::stod(o.until, &used);
+      if (used != o.until.size() || !(until_seconds > 0)) throw std::invalid_argument("");
+    } catch (const std::exception&) {
+      std::cerr << "ovrimo board: --until takes handoff, app or a number of seconds, not \"" << o.until << "\"\n";
+      return kBadInput;
+    }
+    until = Until::Seconds;
+  }
+  if (o.limit > 0 && (until == Until::Nothing || until == Until::Seconds)) {
+    std::cerr << "ovrimo board: --limit goes with --until handoff, --until app or --expect; "
+                 "to run for a given time, use --until SECONDS\n";
+    return kBadInput;
+  }
+
+  model::Board board;
+  emu::Emulator emulator(board);
+  const std::filesystem::path flash_file = o.flash_file;
+  try {
+    if (!o.flash_file.empty() && std::filesystem::exists(flash_file)) {
+      const auto saved = read_binary(flash_file);
+      if (saved.size() != model::FlashArray::kSize)
+        throw InputError(o.flash_file + ": holds " + std::to_string(saved.size()) + " bytes, not the " +
+                         std::to_string(model::FlashArray::kSize) + " of the flash");
+      board.flash_array().bytes() = saved;
+    }
+    if (is_elf(o.firmware)) {
+      emulator.load_elf(std::filesystem::path(o.firmware));
+    } else {
+      emulator.load_flash_image(parse_address(o.load_address, "--load-address"), read_binary(o.firmware));
+    }
+    if (!o.app.empty()) emulator.load_flash_image(kAppAddress, read_binary(o.app));
+    if (!o.start_at.empty()) {
+      // As the bootloader's hand-off leaves the core: interrupts masked, VTOR on the image.
+      board.core().primask = 1;
+      emulator.boot_image(parse_address(o.start_at, "--start-at"));
+    } else {
+      emulator.reset();
+    }
+  } catch (const std::exception& e) {
+    std::cerr << "ovrimo board: " << e.what() << "\n";
+    return kBadInput;
+  }
+
+  std::unique_ptr<emu::PseudoTerminal> pty;
+  std::unique_ptr<emu::RawTerminal> raw_terminal;
+  std::unique_ptr<emu::HostLinePeer> peer;
+  if (o.pty) {
+    try {
+      pty = std::make_unique<emu::PseudoTerminal>();
+    } catch (const std::exception& e) {
+      std::cerr << "ovrimo board: cannot create a pseudo-terminal: " << e.what() << "\n";
+      return kBadInput;
+    }
+    peer = std::make_unique<emu::HostLinePeer>(pty->fd(), pty->fd());
+    std::cout << "USART2 on " << pty->path() << std::endl;
+  } else if (o.stdio) {
+    raw_terminal = std::make_unique<emu::RawTerminal>(0);
+    peer = std::make_unique<emu::HostLinePeer>(0, 1);
+  } else {
+    peer = std::make_unique<emu::HostLinePeer>(-1, 1);
+  }
+  board.usart2().attach(*peer);
+  if (peer->has_input()) emulator.set_real_time_source(peer.get());
+
+  const bool started_as_app = !o.start_at.empty();
+  switch (until) {
+    case Until::HandOff: emulator.set_stop_at_handoff(true); break;
+    case Until::App:
+      emulator.set_line_watch([&](const emu::PrintedLine& line) {
+        if (started_as_app) return true;
+        return board.core().handoff.has_value() && line.start >= board.core().handoff->when;
+      });
+      break;
+    case Until::Expect:
+      emulator.set_line_watch(
+          [&](const emu::PrintedLine& line) { return line.text.find(o.expect) != std::string::npos; });
+      break;
+    default: break;
+  }
+  if (until == Until::Seconds) emulator.set_time_limit(board.now() + seconds_to_time(until_seconds));
+  if (o.limit > 0) emulator.set_time_limit(board.now() + seconds_to_time(o.limit));
+  if (o.trace) emulator.set_trace(&std::cerr);
+
+  g_running.store(&emulator);
+  std::signal(SIGINT, stop_on_signal);
+  std::signal(SIGTERM, stop_on_signal);
+  std::signal(SIGPIPE, SIG_IGN);
+  const auto wall_start = std::chrono::steady_clock::now();
+  const std::uint64_t instructions_before = emulator.instructions();
+  const emu::RunResult result = emulator.run();
+  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
+  std::signal(SIGINT, SIG_DFL);
+  std::signal(SIGTERM, SIG_DFL);
+  g_running.store(nullptr);
+  board.usart2().detach();
+  raw_terminal.reset();
+
+  int status = kReached;
+  switch (result.reason) {
+    case emu::StopReason::HandOff:
+    case emu::StopReason::OutputMatched: status = kReached; break;
+    case emu::StopReason::TimeLimit: status = until == Until::Seconds ? kReached : kNotReached; break;
+    case emu::StopReason::Stalled: status = until == Until::Seconds ? kReached : kNotReached; break;
+    case emu::StopReason::Fault: status = kFirmwareFault; break;
+    case emu::StopReason::MaskedSpin: status = kMaskedLoop; break;
+    case emu::StopReason::Interrupted: status = kInterrupted; break;
+  }
+
+  if (!o.flash_file.empty()) {
+    try {
+      write_binary(flash_file, board.flash_array().bytes());
+    } catch (const std::exception& e) {
+      std::cerr << "ovrimo board: " << e.what() << "\n";
+      status = kBadInput;
+    }
+  }
+
+  const double virtual_seconds = model::to_seconds(board.now());
+  const double instructions = static_cast<double>(emulator.instructions() - instructions_before);
+  std::fprintf(stderr, "\novrimo board: %s: %s\n", emu::to_string(result.reason), result.detail.c_str());
+  std::fprintf(stderr,
+               "ovrimo board: %.6f s of board time in %.3f s (%.1f times real time), %.1f million instructions "
+               "(%.1f million per second)\n",
+               virtual_seconds, wall, wall > 0 ? virtual_seconds / wall : 0.0, instructions / 1e6,
+               wall > 0 ? instructions / wall / 1e6 : 0.0);
+  return status;
+}
+
+}  // namespace
+
+void add_board_command(CLI::App& app, CommandRunner& run) {
+  auto options = std::make_shared<BoardOptions>();
+  CLI::App* board = app.add_subcommand(
+      "board",
+      "Power on the emulated Ovrimo board with a firmware image and run it.\n\n"
+      "The image runs instruction by instruction (Thumb-2, on a Cortex-M33 CPU) against models of\n"
+      "the board's flash, SRAM and peripherals, in virtual time. It is an ELF file, loaded where it\n"
+      "was linked (the bootloader, bootloader.elf), or a raw image loaded at --load-address.\n\n"
+      "USART2 is the console. By default what the board sends goes to standard output; --stdio also\n"
+      "sends your keystrokes to the board; --pty gives the board a pseudo-terminal of its own, whose\n"
+      "path is printed (\"USART2 on /dev/pts/N\"), for picocom, sx or the uploader. With a terminal\n"
+      "attached, virtual time never runs ahead of real time while the firmware waits for input, so\n"
+      "its timeouts last as long as on the board; while input is arriving it runs as fast as it can.\n\n"
+      "A summary line on standard error tells how the run ended, how much board time passed and how\n"
+      "fast the emulation ran.");
+  board->add_option("firmware", options->firmware, "Firmware image: ELF, or a raw binary (see --load-address)")
+      ->required()
+      ->check(CLI::ExistingFile);
+  board->add_option("--load-address", options->load_address,
+                    "Where a raw firmware image goes in flash (default 0x08000000)");
+  board->add_option("--app", options->app,
+                    "Raw application image (.bin) programmed at 0x08010000 before power-on, as a programmer "
+                    "would (the pages it covers are erased first)")
+      ->check(CLI::ExistingFile);
+  board->add_option("--start-at", options->start_at,
+                    "Instead of a power-on reset, start the image whose vector table is at this address the way "
+                    "the bootloader's hand-off leaves the core (VTOR set, stack pointer and entry from the table, "
+                    "interrupts masked); e.g. 0x08010000 to run an application alone");
+  auto* pty = board->add_flag("--pty", options->pty, "Connect USART2 to a new pseudo-terminal and print its path");
+  auto* stdio = board->add_flag("--stdio", options->stdio,
+                                "Connect USART2 to standard input and output (a terminal is put in raw mode; "
+                                "Ctrl-C stops the board)");
+  pty->excludes(stdio);
+  auto* until = board->add_option(
+      "--until", options->until,
+      "Stop with status 0 at: 'handoff' (the bootloader jumps to the application; the core state at that "
+      "moment is recorded), 'app' (the application completes its first line of output), or a number of "
+      "seconds of board time");
+  auto* expect = board->add_option("--expect", options->expect,
+                                   "Stop with status 0 when the board prints a line containing this text");
+  expect->excludes(until);
+  board->add_option("--limit", options->limit,
+                    "Give up (status 4) if the --until handoff/app or --expect condition has not been met after "
+                    "this many seconds of board time")
+      ->check(CLI::PositiveNumber);
+  board->add_flag("--trace", options->trace,
+                  "Print every register access, exception entry and return, pin edge and the hand-off to "
+                  "standard error, stamped with board time");
+  board->add_option("--flash-file", options->flash_file,
+                    "Keep the board's flash in this file (2 MB) across runs, as across power cycles: read before "
+                    "power-on if it exists, written when the run ends. The firmware image and --app are "
+                    "programmed over it.");
+  board->footer(kExitStatusHelp);
+  board->callback([&run, options] { run = [options] { return run_board(*options); }; });
+}
+
+}  // namespace ovrimo::tools

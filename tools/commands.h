@@ -1,0 +1,18 @@
+// The subcommands of the `ovrimo` host tool. Each one lives in its own file and adds itself to
+// the command line; the one chosen leaves behind what to run, whose result is the exit status.
+#pragma once
+
+#include <functional>
+
+namespace CLI {
+class App;
+}
+
+namespace ovrimo::tools {
+
+using CommandRunner = std::function<int()>;
+
+// `ovrimo board`: runs a firmware image on the emulated board.
+void add_board_command(CLI::App& app, CommandRunner& run);
+
+}  // namespace ovrimo::tools
