@@ -15,6 +15,7 @@ constexpr std::uint32_t kPeripheralBase = 0x40000000, kPeripheralSize = 0x200000
 constexpr std::uint32_t kScsBase = 0xE000E000, kScsSize = 0x1000;
 constexpr std::uint32_t kVtorAddress = 0xE000ED08;
 constexpr std::uint32_t kNoPc = 0xFFFFFFFFu;
+constexpr std::uint16_t kWfe = 0xBF20, kYield = 0xBF10;
 
 // Numbers Unicorn reports to its interrupt hook (its CPU core's exception numbering).
 constexpr std::uint32_t kCpuUndefined = 1, kCpuSvc = 2, kCpuPrefetchAbort = 3, kCpuDataAbort = 4,
@@ -237,7 +238,10 @@ void Emulator::set_reg(int id, std::uint32_t value) {
 }
 
 std::uint32_t Emulator::core_register(CoreRegister r) const { return reg(unicorn_id(r)); }
-void Emulator::set_core_register(CoreRegister r, std::uint32_t value) { set_reg(unicorn_id(r), value); }
+void Emulator::set_core_register(CoreRegister r, std::uint32_t value) {
+  set_reg(unicorn_id(r), value);
+  if (r == CoreRegister::PC) last_pc_ = kNoPc;  // a jump from outside is not a loop
+}
 
 float Emulator::fp_register(unsigned s) const {
   if (s > 31) throw std::out_of_range("no such FP register");
@@ -597,10 +601,22 @@ std::optional<RunResult> Emulator::after_slice(int uc_error) {
     pending_fault_.reset();
     return fault_result(f);
   }
+  bool wait_for_interrupt = false;
   if (uc_error != UC_ERR_OK) {
     const auto err = static_cast<uc_err>(uc_error);
-    if (err == UC_ERR_INSN_INVALID) return fault_result({"undefined instruction", current_pc(), std::nullopt});
-    return fault_result({std::string("CPU stopped: ") + uc_strerror(err), current_pc(), std::nullopt});
+    const std::uint32_t pc = current_pc();
+    if (err == UC_ERR_INSN_INVALID) {
+      // Unicorn stops after WFE and YIELD as if they were undefined; they are hints. The PC is
+      // then past them, where a real undefined instruction leaves it on the instruction itself.
+      const auto before = read_memory_or_zero(pc - 2);
+      if (before != kWfe && before != kYield) return fault_result({"undefined instruction", pc, std::nullopt});
+      ++executed_;
+    } else {
+      return fault_result({std::string("CPU stopped: ") + uc_strerror(err), pc, std::nullopt});
+    }
+  } else if (slice_left_ > 0 && !slice_ending_ && !spinning_ && !handoff_stop_ && !pending_exc_return_) {
+    // The CPU halted on its own before its budget: that is WFI.
+    wait_for_interrupt = true;
   }
   if (handoff_stop_) {
     handoff_stop_ = false;
@@ -620,6 +636,7 @@ std::optional<RunResult> Emulator::after_slice(int uc_error) {
   if (real_time_ != nullptr) throttle();
 
   if (spinning_) return idle();
+  if (wait_for_interrupt) return sleep();
   return std::nullopt;
 }
 
@@ -672,27 +689,59 @@ std::optional<RunResult> Emulator::idle() {
   if (primask_seen_ != 0) return stop(StopReason::MaskedSpin, "endless loop with interrupts masked at " + where(pc));
 
   // Thread mode, interrupts enabled: only an event can change anything, so skip to it.
+  if (!wait_for_event())
+    return stop(StopReason::Stalled, "endless loop at " + where(pc) + " with nothing left that could end it");
+  return std::nullopt;
+}
+
+bool Emulator::wait_for_event() {
   std::optional<model::Time> target = board_.time().next_event_time();
   if (time_limit_ && (!target || *time_limit_ < *target)) target = time_limit_;
   if (output_stop_ && (!target || output_stop_->at < *target)) target = output_stop_->at;
   if (real_time_ != nullptr) {
     // Input may come from outside at any moment: follow real time.
-    const model::Time allowed = real_base_virtual_ + wall_to_time(std::chrono::steady_clock::now() - real_base_wall_) + real_ahead_;
-    if (!target || *target > allowed) {
-      const model::Time wait = target ? *target - allowed : 20 * model::kMillisecond;
+    auto allowed = [this] {
+      return real_base_virtual_ + wall_to_time(std::chrono::steady_clock::now() - real_base_wall_) + real_ahead_;
+    };
+    const model::Time a = allowed();
+    if (!target || *target > a) {
+      const model::Time wait = target ? *target - a : 20 * model::kMillisecond;
       real_time_->wait(std::chrono::microseconds(std::clamp<model::Time>(wait / model::kMicrosecond, 1, 20000)));
       real_time_->poll();
-      const model::Time now_allowed =
-          real_base_virtual_ + wall_to_time(std::chrono::steady_clock::now() - real_base_wall_) + real_ahead_;
-      target = target ? std::min(*target, now_allowed) : now_allowed;
+      target = target ? std::min(*target, allowed()) : allowed();
     }
   } else if (!target) {
-    return stop(StopReason::Stalled, "endless loop at " + where(pc) + " with nothing left that could end it");
+    return false;
   }
   if (*target > board_.now()) {
     board_.time().advance_to(*target);
     anchor_time_ = board_.now();
   }
+  return true;
+}
+
+std::uint16_t Emulator::read_memory_or_zero(std::uint32_t address) const {
+  try {
+    const auto b = read_memory(address, 2);
+    return static_cast<std::uint16_t>(b[0] | b[1] << 8);
+  } catch (const std::out_of_range&) {
+    return 0;
+  }
+}
+
+std::optional<RunResult> Emulator::sleep() {
+  // WFI wakes on any exception that would pre-empt, PRIMASK or not; until then only an event can
+  // change anything. Waking without one is allowed, so the program simply carries on after the
+  // next event.
+  model::Core& core = board_.core();
+  const std::uint32_t primask = core.primask;
+  core.primask = 0;
+  const bool wakes = core.next_exception().has_value();
+  core.primask = primask;
+  if (wakes) return std::nullopt;
+  if (!wait_for_event())
+    return stop(StopReason::Stalled,
+                "waiting for an interrupt (WFI) at " + where(current_pc()) + " that nothing can raise any more");
   return std::nullopt;
 }
 

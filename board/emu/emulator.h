@@ -189,6 +189,11 @@ class Emulator {
   std::optional<RunResult> take_exception(int exception);
   std::optional<RunResult> exception_return(std::uint32_t exc_return);
   std::optional<RunResult> idle();
+  std::optional<RunResult> sleep();
+  // Moves virtual time to the next moment anything can happen (an event, the time limit, or real
+  // time with an outside peer); false when nothing ever can.
+  bool wait_for_event();
+  std::uint16_t read_memory_or_zero(std::uint32_t address) const;
   std::optional<RunResult> scan_output();
   void scan_line_log();
   std::string handoff_text() const;

@@ -109,6 +109,41 @@ TEST_F(Faults, AnIdleLoopSkipsToTheTimeLimitWithoutExecutingIt) {
   EXPECT_LT(emu->instructions() - before, 100u);
 }
 
+TEST_F(Faults, WaitForInterruptSleepsUntilAnEventAndHintsCarryOn) {
+  // SysTick counting without its interrupt: each wrap is an event that ends a sleep (waking
+  // without an interrupt is allowed), and the loop goes back to sleep.
+  board.bus().write(0xE000E014, 3999, 4);
+  board.bus().write(0xE000E010, 0x5, 4);
+  emu->set_time_limit(board.now() + 10 * model::kMillisecond);
+  std::uint64_t before = emu->instructions();
+  RunResult r = run_from("sleep_loop");
+  EXPECT_EQ(r.reason, StopReason::TimeLimit) << r.detail;
+  EXPECT_LT(emu->instructions() - before, 100u);
+
+  // A pending interrupt wakes WFI even while PRIMASK masks it: then the loop runs.
+  board.core().primask = 1;
+  board.core().set_pending(model::kExcSysTick, true);
+  emu->set_time_limit(board.now() + model::kMillisecond);
+  before = emu->instructions();
+  r = run_from("sleep_loop");
+  EXPECT_EQ(r.reason, StopReason::TimeLimit) << r.detail;
+  EXPECT_GT(emu->instructions() - before, 3000u);
+
+  // Nothing that could ever wake it.
+  board.bus().write(0xE000E010, 0, 4);
+  board.core().set_pending(model::kExcSysTick, false);
+  emu->set_time_limit(std::nullopt);
+  r = run_from("sleep_loop");
+  EXPECT_EQ(r.reason, StopReason::Stalled) << r.detail;
+  EXPECT_TRUE(mentions(r, "WFI")) << r.detail;
+
+  board.core().primask = 0;
+  emu->set_time_limit(board.now() + model::kMillisecond);
+  r = run_from("event_hint");
+  EXPECT_EQ(r.reason, StopReason::TimeLimit) << r.detail;
+  EXPECT_EQ(emu->core_register(CoreRegister::R0), 7u);
+}
+
 TEST_F(Faults, AnIdleLoopWithNothingLeftToWakeItEndsTheRun) {
   emu->set_time_limit(std::nullopt);
   const RunResult r = run_from("idle");

@@ -55,3 +55,17 @@ read_unmapped_load:
   entry idle
   b .
   .size idle, . - idle
+
+  /* Sleeping: WFI waits for an interrupt; WFE is a hint that returns at once here. */
+  entry sleep_loop
+  wfi
+  b sleep_loop
+  .size sleep_loop, . - sleep_loop
+
+  entry event_hint
+  movs r0, #0
+  wfe
+  yield
+  movs r0, #7
+  b .
+  .size event_hint, . - event_hint
