@@ -61,3 +61,9 @@ if(OVRIMO_TOOL_SOURCES)
   target_compile_options(ovrimo PRIVATE ${OVRIMO_WARNINGS})
   target_link_libraries(ovrimo PRIVATE ovrimo_emulator CLI11::CLI11)
 endif()
+
+# The command-line tests run the built tool.
+if(TARGET ovrimo AND TARGET emu_cli_test)
+  target_compile_definitions(emu_cli_test PRIVATE OVRIMO_CLI="$<TARGET_FILE:ovrimo>")
+  add_dependencies(emu_cli_test ovrimo)
+endif()

@@ -8,6 +8,11 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   ovrimo::tools::CommandRunner run;
   ovrimo::tools::add_board_command(app, run);
-  CLI11_PARSE(app, argc, argv);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    // Help is not an error; every other command-line problem is status 1, as --help documents.
+    return app.exit(e) == 0 ? 0 : 1;
+  }
   return run ? run() : 1;
 }

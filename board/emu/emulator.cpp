@@ -570,6 +570,7 @@ RunResult Emulator::run() {
   anchor_time_ = board_.now();
   anchor_executed_ = executed_;
   extra_cycles_ = 0;
+  sync_time();  // takes the current core clock
 
   if (pending_fault_) {
     const PendingFault f = *pending_fault_;
@@ -586,6 +587,17 @@ RunResult Emulator::run() {
     }
     drop_stale_code();
     slice_left_ = options_.slice_instructions;
+    if (time_limit_) {
+      // The last slice ends on the limit, not up to a slice after it.
+      const std::uint64_t cycles = model::time_to_cycles(*time_limit_ - board_.now(), anchor_hz_);
+      const std::uint64_t instructions = cycles / std::max(1u, options_.cycles_per_instruction);
+      if (instructions == 0) {
+        board_.time().advance_to(*time_limit_);
+        anchor_time_ = board_.now();
+        continue;
+      }
+      if (instructions < slice_left_) slice_left_ = static_cast<std::uint32_t>(instructions);
+    }
     slice_ending_ = false;
     spinning_ = false;
     const uc_err err = uc_emu_start(uc_, current_pc() | 1u, 0, 0, 0);
