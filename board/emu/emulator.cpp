@@ -3,6 +3,7 @@
 #include <unicorn/unicorn.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -106,7 +107,7 @@ const char* to_string(StopReason reason) {
 
 // Unicorn's callbacks, with its exact signatures, forwarding to the emulator.
 struct Hooks {
-  static void code(uc_engine* uc, std::uint64_t address, std::uint32_t, void* user) {
+  static void code(uc_engine* uc, std::uint64_t address, std::uint32_t size, void* user) {
     auto* self = static_cast<Emulator*>(user);
     if (self->slice_left_ == 0 || self->slice_ending_) {
       // Ends the slice before this instruction executes. A stop asked for by a callback during
@@ -133,6 +134,7 @@ struct Hooks {
     --self->slice_left_;
     ++self->executed_;
     self->last_pc_ = pc;
+    if (size == 2) self->count_it_block(pc);
   }
 
   static std::uint64_t mmio_read(uc_engine*, std::uint64_t offset, unsigned size, void* user) {
@@ -425,6 +427,22 @@ void Emulator::flash_changed(std::uint32_t address, std::uint32_t size) {
   refresh_flash(address, size);
   stale_code_.emplace_back(address, size);
   end_slice();
+}
+
+// Unicorn reports no instruction inside an IT block to the code hook; they still take their
+// cycle (executed or skipped), so the IT instruction charges them.
+void Emulator::count_it_block(std::uint32_t pc) {
+  const std::uint8_t* code;
+  if (pc - kFlashBase < kFlashSize - 1) {
+    code = board_.flash_array().bytes().data() + (pc - kFlashBase);
+  } else if (pc - kSramBase < kSramSize - 1) {
+    code = sram_.data() + (pc - kSramBase);
+  } else {
+    return;
+  }
+  const unsigned mask = code[0] & 0xFu;
+  if (code[1] != 0xBF || mask == 0) return;  // not IT (0xBF with a mask of 0 is a hint)
+  executed_ += 4u - static_cast<unsigned>(std::countr_zero(mask));
 }
 
 // Only the code hook stops the CPU, before an instruction: a stop asked for inside a memory

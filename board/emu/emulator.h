@@ -174,6 +174,7 @@ class Emulator {
   void bus_write(std::uint32_t address, std::uint32_t value, unsigned size);
   void flash_changed(std::uint32_t address, std::uint32_t size);
   void refresh_flash(std::uint32_t address, std::uint32_t size);
+  void count_it_block(std::uint32_t pc);
   // Ends the slice at the next instruction boundary (from a callback).
   void end_slice();
   // Records the first fault of a slice and ends the slice.
