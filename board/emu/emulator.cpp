@@ -123,7 +123,7 @@ struct Hooks {
       uc_emu_stop(uc);
       return;
     }
-    if (!self->handed_off_ && self->in_bootloader(self->last_pc_) && !self->in_bootloader(pc)) {
+    if (!self->handed_off_ && self->in_bootloader(self->last_pc_) && self->in_application_flash(pc)) {
       self->record_handoff(pc | 1u);
       if (self->stop_at_handoff_) {
         self->handoff_stop_ = true;

@@ -89,7 +89,7 @@ struct EmulatorOptions {
   unsigned cycles_per_instruction = 1;
   // Core cycles of an exception entry and of a return (Cortex-M33 without wait states).
   unsigned exception_cycles = 12;
-  // The bootloader's flash region: leaving it for flash above it is the hand-off.
+  // The bootloader's flash region: a jump from it into flash above it is the hand-off.
   std::uint32_t bootloader_base = 0x08000000;
   std::uint32_t bootloader_size = 0x10000;
 };
@@ -209,6 +209,11 @@ class Emulator {
   std::uint32_t reg(int id) const;
   void set_reg(int id, std::uint32_t value);
   bool in_bootloader(std::uint32_t pc) const { return pc - options_.bootloader_base < options_.bootloader_size; }
+  // Flash above the bootloader's region, where the application lives.
+  bool in_application_flash(std::uint32_t pc) const {
+    const std::uint32_t start = options_.bootloader_base + options_.bootloader_size;
+    return pc >= start && pc < kFlashBase + kFlashSize;
+  }
   std::string where(std::uint32_t pc) const { return symbols_.describe(pc); }
   static std::string exception_name(int exception);
   void trace_line(const std::string& text);
