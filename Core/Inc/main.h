@@ -49,6 +49,10 @@ void MX_GPIO_Init(void);
 void MX_ICACHE_Init(void);
 void MX_USART2_UART_Init(void);
 
+// Everything main does before its menu: HAL_Init, the board set-up above in that order, then
+// BOOT_STATUS high.
+void boot_bring_up(void);
+
 }  // extern "C"
 
 #endif

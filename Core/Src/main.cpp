@@ -36,9 +36,7 @@ void Error_Handler(void) {
   }
 }
 
-}  // extern "C"
-
-int main(void) {
+void boot_bring_up(void) {
   (void)HAL_Init();
   SystemClock_Config();
   MX_GPIO_Init();
@@ -46,6 +44,12 @@ int main(void) {
   MX_USART2_UART_Init();
 
   HAL_GPIO_WritePin(BOOT_STATUS_GPIO_Port, BOOT_STATUS_Pin, GPIO_PIN_SET);
+}
+
+}  // extern "C"
+
+int main(void) {
+  boot_bring_up();
 
   // Cleared once: after a failed transfer the operator still sees what went wrong.
   TERMINAL_BACK_BLACK;

@@ -2,20 +2,12 @@
 // HAL_Init hook, and the stop when the cache set-up is refused.
 #include <gtest/gtest.h>
 
-#include "boot_support.h"
+#include "firmware_fixture.h"
 
 namespace ovrimo::test {
 namespace {
 
-class BoardBringUp : public ::testing::Test {
- protected:
-  void SetUp() override { reset_firmware_globals(); }
-
-  native::RunResult run(const std::function<void()>& firmware) { return binding.run(firmware); }
-
-  model::Board board;
-  native::Binding binding{board};
-};
+using BoardBringUp = FirmwareTest;
 
 TEST_F(BoardBringUp, OutputsAreLowOutputsAndOnlyTheirPinsChange) {
   model::Board fresh;

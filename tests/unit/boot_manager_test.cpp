@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "boot_support.h"
+#include "firmware_fixture.h"
 #include "model/xmodem_sender.h"
 
 int firmware_main();
@@ -24,12 +24,9 @@ const std::string kMenu =
 const std::string kClear = "\x1b[1;40m\x1b[2J\x1b[H";
 const std::string kLoading = "\x1b[1;32mLoading Ovrimo Application Firmware ...\r\n";
 
-class BootManager : public ::testing::Test {
+class BootManager : public FirmwareTest {
  protected:
-  void SetUp() override {
-    reset_firmware_globals();
-    bl_rev = rev_t{0xEE, 0xEE, 0xEE};
-  }
+  void SetUp() override { bl_rev = rev_t{0xEE, 0xEE, 0xEE}; }
 
   // Runs main until it stops (hand-off, or the time limit while it waits at the prompt) and
   // returns what it printed.
@@ -41,14 +38,12 @@ class BootManager : public ::testing::Test {
   }
 
   void install_application() {
-    store(board, kAppStart, app_image(0x1000, 1));
-    store_word(board, APP_META_BASE, APP_MAGIC);
+    store(kAppStart, app_image(0x1000, 1));
+    store_word(APP_META_BASE, APP_MAGIC);
     const std::uint8_t rev[] = {0x01, 0x0A, 0xFF};
-    store(board, APP_META_BASE + 4, rev);
+    store(APP_META_BASE + 4, rev);
   }
 
-  model::Board board;
-  native::Binding binding{board};
   native::RunResult result;
 };
 
@@ -130,7 +125,7 @@ TEST_F(BootManager, LowerCaseYUpdatesAndStartsTheNewImage) {
   const std::string printed = run_main(30 * kSecond);
   ASSERT_EQ(result.reason, native::StopReason::HandOff) << result.detail;
   EXPECT_EQ(terminal.state(), model::XmodemSender::State::Done);
-  EXPECT_EQ(flash_bytes(board, kAppStart, image.size()), image);
+  EXPECT_EQ(flash_bytes(kAppStart, image.size()), image);
   EXPECT_EQ(bl_rev.minor, 0x04);  // written on this path too
   EXPECT_EQ(board.core().handoff->entry, kAppEntry);
 }

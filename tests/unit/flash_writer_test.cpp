@@ -2,7 +2,7 @@
 // that the controller is locked again whatever happened.
 #include <gtest/gtest.h>
 
-#include "boot_support.h"
+#include "firmware_fixture.h"
 #include "flash.h"
 
 namespace ovrimo::test {
@@ -10,50 +10,35 @@ namespace {
 
 using model::FlashController;
 
-class FlashWriter : public ::testing::Test {
+class FlashWriter : public FirmwareTest {
  protected:
-  void SetUp() override {
-    reset_firmware_globals();
-    run([] { (void)HAL_Init(); });
-  }
-
-  void run(const std::function<void()>& firmware) {
-    const native::RunResult result = binding.run(firmware);
-    ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
-  }
+  void SetUp() override { run_to_return([] { (void)HAL_Init(); }); }
 
   flash_status write(std::uint32_t address, const std::vector<std::uint32_t>& words, std::uint32_t count) {
     flash_status status = FLASH_OK;
-    run([&] { status = flash_write(address, words.data(), count); });
+    run_to_return([&] { status = flash_write(address, words.data(), count); });
     return status;
   }
 
-  void fill_bank1(std::uint8_t value) {
-    std::fill_n(board.flash_array().bytes().begin(), model::FlashArray::kBankSize, value);
-  }
+  void fill_bank1(std::uint8_t value) { fill_flash(model::FlashArray::kBase, model::FlashArray::kBankSize, value); }
 
   static std::vector<std::uint32_t> words(std::size_t count, std::uint32_t seed = 0x11223344) {
     std::vector<std::uint32_t> w(count);
     for (std::size_t i = 0; i < count; ++i) w[i] = seed + static_cast<std::uint32_t>(i) * 0x01010101u;
     return w;
   }
-
-  std::uint32_t word_at(std::uint32_t address) { return board.flash_array().word(address); }
-
-  model::Board board;
-  native::Binding binding{board};
 };
 
 TEST_F(FlashWriter, EraseClearsPages8To126AndKeepsTheBootloaderAndTheLastPage) {
   fill_bank1(0x5A);
   flash_status status = FLASH_ERROR;
   const model::Time start = board.now();
-  run([&] { status = flash_erase(FLASH_APP_START_ADDRESS); });
+  run_to_return([&] { status = flash_erase(FLASH_APP_START_ADDRESS); });
   EXPECT_EQ(status, FLASH_OK);
 
   for (std::uint32_t page = 0; page < 128; ++page) {
     const std::uint32_t address = model::FlashArray::kBase + page * kPage;
-    const auto bytes = flash_bytes(board, address, kPage);
+    const auto bytes = flash_bytes(address, kPage);
     const bool erased = std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == 0xFF; });
     const bool kept = std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == 0x5A; });
     if (page >= 8 && page <= 126) {
@@ -65,7 +50,7 @@ TEST_F(FlashWriter, EraseClearsPages8To126AndKeepsTheBootloaderAndTheLastPage) {
   // One page after the other: 119 erase times.
   EXPECT_GE(board.now() - start, 119 * board.flash().timing().page_erase);
   EXPECT_LT(board.now() - start, 120 * board.flash().timing().page_erase);
-  EXPECT_TRUE(flash_locked(board));
+  EXPECT_TRUE(flash_locked());
 }
 
 TEST_F(FlashWriter, EraseRefusesAddressesOutsideTheApplicationRegion) {
@@ -73,9 +58,9 @@ TEST_F(FlashWriter, EraseRefusesAddressesOutsideTheApplicationRegion) {
   std::fill_n(board.flash_array().bytes().begin() + model::FlashArray::kBankSize, kPage, 0x3C);
   for (std::uint32_t address : {0x08000000u, 0x0800FFFFu, 0x08100000u, 0x081FE000u, 0xFFFFFFFFu}) {
     flash_status status = FLASH_OK;
-    run([&] { status = flash_erase(address); });
+    run_to_return([&] { status = flash_erase(address); });
     EXPECT_EQ(status, FLASH_ERROR) << std::hex << address;
-    EXPECT_TRUE(flash_locked(board)) << std::hex << address;
+    EXPECT_TRUE(flash_locked()) << std::hex << address;
   }
   EXPECT_EQ(board.flash_array().bytes()[0], 0x5A);
   EXPECT_EQ(board.flash_array().bytes()[0x10000], 0x5A);
@@ -88,12 +73,12 @@ TEST_F(FlashWriter, EraseFailureStopsAtTheFailingPageAndReportsError) {
   const std::uint32_t bad_page = FLASH_APP_START_ADDRESS + 12 * kPage;  // page 20
   board.flash().fail_erase(bad_page);
   flash_status status = FLASH_OK;
-  run([&] { status = flash_erase(FLASH_APP_START_ADDRESS); });
+  run_to_return([&] { status = flash_erase(FLASH_APP_START_ADDRESS); });
   EXPECT_EQ(status, FLASH_ERROR);
-  EXPECT_TRUE(all_erased(board, FLASH_APP_START_ADDRESS, 12 * kPage));
-  EXPECT_EQ(flash_bytes(board, bad_page, 1)[0], 0x5A);
-  EXPECT_EQ(flash_bytes(board, bad_page + kPage, 1)[0], 0x5A);
-  EXPECT_TRUE(flash_locked(board));
+  EXPECT_TRUE(flash_erased(FLASH_APP_START_ADDRESS, 12 * kPage));
+  EXPECT_EQ(flash_bytes(bad_page, 1)[0], 0x5A);
+  EXPECT_EQ(flash_bytes(bad_page + kPage, 1)[0], 0x5A);
+  EXPECT_TRUE(flash_locked());
 }
 
 TEST_F(FlashWriter, WriteProgramsWholeQuadWordsOnly) {
@@ -106,11 +91,11 @@ TEST_F(FlashWriter, WriteProgramsWholeQuadWordsOnly) {
   for (const Case& c : {Case{32, 128}, Case{256, 1024}, Case{0, 0}, Case{6, 16}, Case{3, 0}}) {
     EXPECT_EQ(write(address, data, c.count), FLASH_OK) << c.count;
     for (std::uint32_t i = 0; i < c.programmed_bytes / 4; ++i) {
-      ASSERT_EQ(word_at(address + 4 * i), data[i]) << c.count << " words, word " << i;
+      ASSERT_EQ(flash_word(address + 4 * i), data[i]) << c.count << " words, word " << i;
     }
     // The remainder of one to three words is neither written nor reported.
-    EXPECT_TRUE(all_erased(board, address + c.programmed_bytes, 64)) << c.count;
-    EXPECT_TRUE(flash_locked(board));
+    EXPECT_TRUE(flash_erased(address + c.programmed_bytes, 64)) << c.count;
+    EXPECT_TRUE(flash_locked());
     address += 2048;
   }
 }
@@ -120,27 +105,27 @@ TEST_F(FlashWriter, WriteStopsBelowTheEndOfBank1) {
   // A block that runs past the bound is written up to the last quad-word below it, the one at
   // 0x080FFFE0; the one at 0x080FFFF0 is refused.
   EXPECT_EQ(write(0x080FFC00, data, 256), FLASH_ERROR_SIZE);
-  EXPECT_EQ(word_at(0x080FFC00), data[0]);
-  EXPECT_EQ(word_at(0x080FFFE0), data[0x3E0 / 4]);
-  EXPECT_EQ(word_at(0x080FFFEC), data[0x3EC / 4]);
-  EXPECT_TRUE(all_erased(board, 0x080FFFF0, 16));
-  EXPECT_TRUE(flash_locked(board));
+  EXPECT_EQ(flash_word(0x080FFC00), data[0]);
+  EXPECT_EQ(flash_word(0x080FFFE0), data[0x3E0 / 4]);
+  EXPECT_EQ(flash_word(0x080FFFEC), data[0x3EC / 4]);
+  EXPECT_TRUE(flash_erased(0x080FFFF0, 16));
+  EXPECT_TRUE(flash_locked());
 
   EXPECT_EQ(write(0x080FFFF0, data, 4), FLASH_ERROR_SIZE);
-  EXPECT_TRUE(all_erased(board, 0x080FFFF0, 16));
-  EXPECT_TRUE(flash_locked(board));
+  EXPECT_TRUE(flash_erased(0x080FFFF0, 16));
+  EXPECT_TRUE(flash_locked());
 }
 
 TEST_F(FlashWriter, ProgramFailureStopsAfterTheFailingQuadWord) {
   const auto data = words(32);
   const std::uint32_t address = FLASH_APP_START_ADDRESS + 0x100;
   // Old contents in the second quad-word: programming over them is refused.
-  store_word(board, address + 16 + 8, 0x12345678);
+  store_word(address + 16 + 8, 0x12345678);
   EXPECT_EQ(write(address, data, 32), FLASH_ERROR_WRITE);
-  EXPECT_EQ(word_at(address), data[0]);
-  EXPECT_EQ(word_at(address + 16 + 8), 0x12345678u);
-  EXPECT_TRUE(all_erased(board, address + 32, 96));
-  EXPECT_TRUE(flash_locked(board));
+  EXPECT_EQ(flash_word(address), data[0]);
+  EXPECT_EQ(flash_word(address + 16 + 8), 0x12345678u);
+  EXPECT_TRUE(flash_erased(address + 32, 96));
+  EXPECT_TRUE(flash_locked());
   EXPECT_EQ(board.flash().reg("NSSR") & FlashController::kErrors, 0u);  // flags cleared by the driver
 }
 
@@ -149,27 +134,27 @@ TEST_F(FlashWriter, ReadBackMismatchIsReportedAndStopsTheBlock) {
   const std::uint32_t address = FLASH_APP_START_ADDRESS + 0x400;
   board.flash().corrupt_program(address + 16 * 2 + 5, 0x40);  // third quad-word reads back wrong
   EXPECT_EQ(write(address, data, 32), FLASH_ERROR_READBACK);
-  EXPECT_EQ(word_at(address + 16), data[4]);
-  EXPECT_NE(word_at(address + 32 + 4), data[9]);
-  EXPECT_TRUE(all_erased(board, address + 48, 80));
-  EXPECT_TRUE(flash_locked(board));
+  EXPECT_EQ(flash_word(address + 16), data[4]);
+  EXPECT_NE(flash_word(address + 32 + 4), data[9]);
+  EXPECT_TRUE(flash_erased(address + 48, 80));
+  EXPECT_TRUE(flash_locked());
 }
 
 TEST_F(FlashWriter, ControllerLockedAfterEveryCallEvenIfUnlockedBefore) {
   // Someone left the controller unlocked: each call still ends with it locked.
   board.bus().write(FlashController::kBase + 0x08, FlashController::kKey1, 4);
   board.bus().write(FlashController::kBase + 0x08, FlashController::kKey2, 4);
-  ASSERT_FALSE(flash_locked(board));
+  ASSERT_FALSE(flash_locked());
   EXPECT_EQ(write(FLASH_APP_START_ADDRESS, words(4), 4), FLASH_OK);
-  EXPECT_TRUE(flash_locked(board));
+  EXPECT_TRUE(flash_locked());
 
   board.bus().write(FlashController::kBase + 0x08, FlashController::kKey1, 4);
   board.bus().write(FlashController::kBase + 0x08, FlashController::kKey2, 4);
-  ASSERT_FALSE(flash_locked(board));
+  ASSERT_FALSE(flash_locked());
   flash_status status = FLASH_OK;
-  run([&] { status = flash_erase(0x07FFFFFF); });
+  run_to_return([&] { status = flash_erase(0x07FFFFFF); });
   EXPECT_EQ(status, FLASH_ERROR);
-  EXPECT_TRUE(flash_locked(board));
+  EXPECT_TRUE(flash_locked());
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // bootloader from jumping into an image that cannot run, and the metadata block.
 #include <gtest/gtest.h>
 
-#include "boot_support.h"
+#include "firmware_fixture.h"
 #include "flash.h"
 
 namespace ovrimo::test {
@@ -10,24 +10,21 @@ namespace {
 
 constexpr std::uint32_t kNvicIser = 0xE000E100, kNvicIspr = 0xE000E200;
 
-class HandOff : public ::testing::Test {
+class HandOff : public BroughtUpBoard {
  protected:
   void SetUp() override {
-    reset_firmware_globals();
-    const native::RunResult result = binding.run(bring_up);
-    ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
+    ASSERT_NO_FATAL_FAILURE(BroughtUpBoard::SetUp());
     bl_rev = rev_t{0xAA, 0xBB, 0xCC};
   }
 
-  native::RunResult jump() { return binding.run([] { flash_jump_to_app(); }); }
-
-  model::Board board;
-  native::Binding binding{board};
+  native::RunResult jump() { return run([] { flash_jump_to_app(); }); }
 };
+
+using AppMetadata = FirmwareTest;
 
 TEST_F(HandOff, ApplicationFindsTheBoardNearItsResetState) {
   const auto image = app_image(0x1000, 1);
-  store(board, kAppStart, image);
+  store(kAppStart, image);
   // Interrupts enabled and pending that the application must not inherit.
   board.bus().write(kNvicIser + 4, 1u << 30, 4);
   board.bus().write(kNvicIspr + 0, 1u << 5, 4);
@@ -74,8 +71,8 @@ TEST_F(HandOff, ApplicationFindsTheBoardNearItsResetState) {
 }
 
 TEST_F(HandOff, AcceptsTheEdgesOfTheStackAndEntryRanges) {
-  store_word(board, kAppStart, 0x20000004);
-  store_word(board, kAppStart + 4, 0x080FFFFF);
+  store_word(kAppStart, 0x20000004);
+  store_word(kAppStart + 4, 0x080FFFFF);
   const native::RunResult result = jump();
   ASSERT_EQ(result.reason, native::StopReason::HandOff) << result.detail;
   EXPECT_EQ(board.core().handoff->msp, 0x20000004u);
@@ -102,13 +99,13 @@ TEST_F(HandOff, GuardRefusesAnImageThatCannotRunAndTouchesNothing) {
       {"zeroed words", 0, 0},
   };
   // A half-written image: the erase happened, later blocks exist, the vector words do not.
-  store(board, kAppStart + 0x400, app_image(0x400, 2));
+  store(kAppStart + 0x400, app_image(0x400, 2));
   const std::uint32_t cr1 = board.usart2().reg("CR1");
   const std::uint32_t vtor = board.core().scb().vtor();
 
   for (const Case& c : cases) {
-    store_word(board, kAppStart, c.stack);
-    store_word(board, kAppStart + 4, c.entry);
+    store_word(kAppStart, c.stack);
+    store_word(kAppStart + 4, c.entry);
     const native::RunResult result = jump();
     EXPECT_EQ(result.reason, native::StopReason::Returned) << c.what << ": " << result.detail;
     EXPECT_FALSE(board.core().handoff.has_value()) << c.what;
@@ -121,18 +118,15 @@ TEST_F(HandOff, GuardRefusesAnImageThatCannotRunAndTouchesNothing) {
   }
 }
 
-TEST(AppMetadata, MagicDecidesValidityButTheRevisionIsAlwaysRead) {
-  model::Board board;
-  native::Binding binding(board);
+TEST_F(AppMetadata, MagicDecidesValidityButTheRevisionIsAlwaysRead) {
   const std::uint32_t meta = APP_META_BASE;
   bool valid = true;
   std::uint8_t rev[3] = {};
   auto check = [&] {
-    const native::RunResult result = binding.run([&] {
+    run_to_return([&] {
       valid = app_is_valid();
       read_app_rev(rev);
     });
-    ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
   };
 
   check();  // erased block
@@ -141,18 +135,18 @@ TEST(AppMetadata, MagicDecidesValidityButTheRevisionIsAlwaysRead) {
   EXPECT_EQ(rev[1], 0xFF);
   EXPECT_EQ(rev[2], 0xFF);
 
-  store_word(board, meta, 0x5EB0A7C3);
+  store_word(meta, 0x5EB0A7C3);
   const std::uint8_t v123[] = {1, 2, 3};
-  store(board, meta + 4, v123);
+  store(meta + 4, v123);
   check();
   EXPECT_TRUE(valid);
   EXPECT_EQ(rev[0], 1);
   EXPECT_EQ(rev[1], 2);
   EXPECT_EQ(rev[2], 3);
 
-  store_word(board, meta, 0x5EB0A7C2);
+  store_word(meta, 0x5EB0A7C2);
   const std::uint8_t v456[] = {4, 5, 6};
-  store(board, meta + 4, v456);
+  store(meta + 4, v456);
   check();
   EXPECT_FALSE(valid);
   EXPECT_EQ(rev[0], 4);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "boot_support.h"
+#include "firmware_fixture.h"
 #include "uart.h"
 
 namespace ovrimo::test {
@@ -12,12 +12,10 @@ namespace {
 
 using model::kMillisecond;
 
-class SerialLink : public ::testing::Test {
+class SerialLink : public BroughtUpBoard {
  protected:
   void SetUp() override {
-    reset_firmware_globals();
-    const native::RunResult result = binding.run(bring_up);
-    ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
+    ASSERT_NO_FATAL_FAILURE(BroughtUpBoard::SetUp());
     board.usart2().attach(peer);
   }
 
@@ -29,8 +27,6 @@ class SerialLink : public ::testing::Test {
     return board.now() - start;
   }
 
-  model::Board board;
-  native::Binding binding{board};
   model::ScriptedPeer peer;
 };
 

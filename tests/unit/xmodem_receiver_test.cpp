@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "boot_support.h"
+#include "firmware_fixture.h"
 #include "flash.h"
 #include "model/xmodem_sender.h"
 
@@ -26,13 +26,8 @@ const std::string kCompletion = "\n\rFirmware updated!\n\rJumping to user applic
 
 std::string acks(std::size_t n) { return std::string(n, '\x06'); }
 
-class XmodemReceiver : public ::testing::Test {
+class XmodemReceiver : public BroughtUpBoard {
  protected:
-  void SetUp() override {
-    reset_firmware_globals();
-    const native::RunResult result = binding.run(bring_up);
-    ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
-  }
 
   native::RunResult receive(model::LinePeer& peer, model::Time limit = 200 * kSecond) {
     board.usart2().attach(peer);
@@ -41,21 +36,15 @@ class XmodemReceiver : public ::testing::Test {
     return binding.run([] { xmodem_receive(); });
   }
 
-  void fill(std::uint32_t address, std::size_t size, std::uint8_t value) {
-    std::fill_n(board.flash_array().bytes().begin() + (address - model::FlashArray::kBase), size, value);
-  }
-
   // The image as the receiver must have written it: whole blocks, the last one padded.
   void expect_flash_holds(const std::vector<std::uint8_t>& image, std::size_t padded_size) {
-    const auto written = flash_bytes(board, kAppStart, padded_size);
+    const auto written = flash_bytes(kAppStart, padded_size);
     for (std::size_t i = 0; i < padded_size; ++i) {
       const std::uint8_t expected = i < image.size() ? image[i] : XmodemSender::kFill;
       ASSERT_EQ(written[i], expected) << "offset " << i;
     }
   }
 
-  model::Board board;
-  native::Binding binding{board};
   model::Time call_start = 0;
 };
 
@@ -89,8 +78,8 @@ TEST_F(XmodemReceiver, StartPollingSendsCOncePerSecondAndGivesUpAfterTheNinetiet
 }
 
 TEST_F(XmodemReceiver, MixedBlockSizesAreWrittenBackToBackAndTheImageStarted) {
-  fill(kAppStart, 0x40000, 0x77);                    // the old application
-  fill(0x080FE000, kPage, 0xA5);                     // last page of bank 1
+  fill_flash(kAppStart, 0x40000, 0x77);                    // the old application
+  fill_flash(0x080FE000, kPage, 0xA5);                     // last page of bank 1
   const auto image = app_image(128 + 1024 + 128 + 128 + 1024 + 1024 + 300, 3);
   XmodemSender sender;
   sender.add_image(image, {128, 1024, 128, 128, 1024, 1024, 1024});
@@ -103,8 +92,8 @@ TEST_F(XmodemReceiver, MixedBlockSizesAreWrittenBackToBackAndTheImageStarted) {
 
   const std::size_t padded = 128 + 1024 + 128 + 128 + 1024 + 1024 + 1024;
   expect_flash_holds(image, padded);
-  EXPECT_TRUE(all_erased(board, kAppStart + padded, 0x080FE000 - kAppStart - padded));
-  EXPECT_EQ(flash_bytes(board, 0x080FE000, kPage), std::vector<std::uint8_t>(kPage, 0xA5));
+  EXPECT_TRUE(flash_erased(kAppStart + padded, 0x080FE000 - kAppStart - padded));
+  EXPECT_EQ(flash_bytes(0x080FE000, kPage), std::vector<std::uint8_t>(kPage, 0xA5));
 
   ASSERT_TRUE(board.core().handoff.has_value());
   EXPECT_EQ(board.core().handoff->entry, kAppEntry);
@@ -154,11 +143,11 @@ TEST_F(XmodemReceiver, ErrorBudgetCoversTheWholeTransfer) {
   EXPECT_EQ(sender.received(), "C" + kAck + kNak + acks(3) + kNak + acks(3) + kCanCan);
   EXPECT_EQ(sender.state(), XmodemSender::State::Cancelled);
   expect_flash_holds(std::vector<std::uint8_t>(image.begin(), image.begin() + 7 * 128), 7 * 128);
-  EXPECT_TRUE(all_erased(board, kAppStart + 7 * 128, 3 * 128));
+  EXPECT_TRUE(flash_erased(kAppStart + 7 * 128, 3 * 128));
 }
 
 TEST_F(XmodemReceiver, FirstCompleteBlockErasesTheRegionEvenWhenRefused) {
-  fill(kAppStart, 0x40000, 0x77);
+  fill_flash(kAppStart, 0x40000, 0x77);
   XmodemSender::Options options;
   options.max_attempts = 1;  // gives up (CAN CAN) after the first refusal
   XmodemSender sender(options);
@@ -169,14 +158,14 @@ TEST_F(XmodemReceiver, FirstCompleteBlockErasesTheRegionEvenWhenRefused) {
   const native::RunResult result = receive(sender);
   ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
   EXPECT_EQ(sender.received(), "C" + kNak);
-  EXPECT_TRUE(all_erased(board, kAppStart, 0x080FE000 - kAppStart));
+  EXPECT_TRUE(flash_erased(kAppStart, 0x080FE000 - kAppStart));
   // The refusal came only after the whole region had been erased.
   const model::Time block_end = sender.transmissions()[0].start + 133 * board.usart2().frame_time();
   EXPECT_GE(sender.received_times()[1] - block_end, 119 * board.flash().timing().page_erase);
 }
 
 TEST_F(XmodemReceiver, FirstBlockWithAMissingByteErasesNothing) {
-  fill(kAppStart, 0x40000, 0x77);
+  fill_flash(kAppStart, 0x40000, 0x77);
   XmodemSender::Options options;
   options.max_attempts = 1;
   XmodemSender sender(options);
@@ -187,7 +176,7 @@ TEST_F(XmodemReceiver, FirstBlockWithAMissingByteErasesNothing) {
   const native::RunResult result = receive(sender);
   ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
   EXPECT_EQ(sender.received(), "C" + kNak);
-  EXPECT_EQ(flash_bytes(board, kAppStart, 0x40000), std::vector<std::uint8_t>(0x40000, 0x77));
+  EXPECT_EQ(flash_bytes(kAppStart, 0x40000), std::vector<std::uint8_t>(0x40000, 0x77));
 }
 
 TEST_F(XmodemReceiver, RepetitionOfARefusedFirstBlockIsWritten) {
@@ -225,8 +214,8 @@ TEST_F(XmodemReceiver, WriteFailureCancelsAtOnceWhateverTheErrorCount) {
   ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
   EXPECT_EQ(sender.received(), "C" + acks(2) + kCanCan);
   // The quad-words of block 3 before the failing one stay programmed.
-  EXPECT_FALSE(all_erased(board, kAppStart + 2 * 1024, 512));
-  EXPECT_TRUE(all_erased(board, kAppStart + 2 * 1024 + 512, 512));
+  EXPECT_FALSE(flash_erased(kAppStart + 2 * 1024, 512));
+  EXPECT_TRUE(flash_erased(kAppStart + 2 * 1024 + 512, 512));
 }
 
 TEST_F(XmodemReceiver, ImageRunningPastTheRegionIsCancelledAtTheWriteBound) {
@@ -241,21 +230,21 @@ TEST_F(XmodemReceiver, ImageRunningPastTheRegionIsCancelledAtTheWriteBound) {
   const native::RunResult result = receive(sender, 150 * kSecond);
   ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
   EXPECT_EQ(sender.received(), "C" + acks(959) + kCanCan);
-  EXPECT_EQ(flash_bytes(board, 0x080FFFE0, 16),
+  EXPECT_EQ(flash_bytes(0x080FFFE0, 16),
             std::vector<std::uint8_t>(image.begin() + (0x080FFFE0 - kAppStart), image.begin() + (0x080FFFF0 - kAppStart)));
-  EXPECT_TRUE(all_erased(board, 0x080FFFF0, 16));
+  EXPECT_TRUE(flash_erased(0x080FFFF0, 16));
 }
 
 TEST_F(XmodemReceiver, EotBeforeAnyBlockStartsTheImageAlreadyInFlash) {
   const auto old_app = app_image(0x1000, 13);
-  store(board, kAppStart, old_app);
+  store(kAppStart, old_app);
   XmodemSender sender;
   sender.add_eot();
 
   const native::RunResult result = receive(sender);
   ASSERT_EQ(result.reason, native::StopReason::HandOff) << result.detail;
   EXPECT_EQ(sender.received(), "C" + kAck + kCompletion);
-  EXPECT_EQ(flash_bytes(board, kAppStart, old_app.size()), old_app);  // nothing erased
+  EXPECT_EQ(flash_bytes(kAppStart, old_app.size()), old_app);  // nothing erased
 }
 
 TEST_F(XmodemReceiver, EotWithNoUsableImageEndsTheTransferAsFailed) {
@@ -281,7 +270,7 @@ TEST_F(XmodemReceiver, OneCanFromTheSenderEndsTheTransferWithoutReply) {
 }
 
 TEST_F(XmodemReceiver, StrayByteBeforeTheFirstBlockIsCountedAndStartUpContinues) {
-  fill(kAppStart, 0x1000, 0x77);
+  fill_flash(kAppStart, 0x1000, 0x77);
   const auto image = app_image(1024, 15);
   XmodemSender sender;
   sender.add_raw({0x55});
@@ -342,7 +331,7 @@ TEST_F(XmodemReceiver, PauseInsideABlockLeavesItsTailAsStrayBytes) {
 }
 
 TEST_F(XmodemReceiver, YmodemBlockZeroIsRefusedUntilTheBudgetIsSpent) {
-  fill(kAppStart, 0x1000, 0x77);
+  fill_flash(kAppStart, 0x1000, 0x77);
   const auto image = app_image(2048, 18);
   XmodemSender sender;
   sender.add_ymodem_block0("app.bin", image.size());
@@ -352,7 +341,7 @@ TEST_F(XmodemReceiver, YmodemBlockZeroIsRefusedUntilTheBudgetIsSpent) {
   const native::RunResult result = receive(sender);
   ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
   EXPECT_EQ(sender.received(), "C" + kNak + kNak + kCanCan);
-  EXPECT_TRUE(all_erased(board, kAppStart, 0x1000));  // block 0 arrived whole: region erased
+  EXPECT_TRUE(flash_erased(kAppStart, 0x1000));  // block 0 arrived whole: region erased
 }
 
 }  // namespace
