@@ -63,7 +63,9 @@ if(OVRIMO_TOOL_SOURCES)
 endif()
 
 # The command-line tests run the built tool.
-if(TARGET ovrimo AND TARGET emu_cli_test)
-  target_compile_definitions(emu_cli_test PRIVATE OVRIMO_CLI="$<TARGET_FILE:ovrimo>")
-  add_dependencies(emu_cli_test ovrimo)
-endif()
+foreach(cli_test emu_cli_test emu_demo_cli_test)
+  if(TARGET ovrimo AND TARGET ${cli_test})
+    target_compile_definitions(${cli_test} PRIVATE OVRIMO_CLI="$<TARGET_FILE:ovrimo>")
+    add_dependencies(${cli_test} ovrimo)
+  endif()
+endforeach()

@@ -14,5 +14,9 @@ using CommandRunner = std::function<int()>;
 
 // `ovrimo board`: runs a firmware image on the emulated board.
 void add_board_command(CLI::App& app, CommandRunner& run);
+// `ovrimo demo`: an application update on the emulated board, shown as the operator sees it.
+void add_demo_command(CLI::App& app, CommandRunner& run);
+// `ovrimo bench`: the same update, measured.
+void add_bench_command(CLI::App& app, CommandRunner& run);
 
 }  // namespace ovrimo::tools

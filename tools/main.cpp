@@ -8,6 +8,8 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   ovrimo::tools::CommandRunner run;
   ovrimo::tools::add_board_command(app, run);
+  ovrimo::tools::add_demo_command(app, run);
+  ovrimo::tools::add_bench_command(app, run);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

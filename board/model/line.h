@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -51,6 +52,11 @@ struct LineByte {
   Time end;                // end of the last stop bit
   Outcome outcome = Outcome::InFlight;
   std::uint16_t received = 0;  // to device: what the receiver stored (Delivered or Corrupted)
+  // To device: when the frame became readable in RDR (RXNE rose for it, or it moved up to the
+  // front of the receive FIFO) and when software read it from there. The difference is how long
+  // the firmware left a byte waiting; a frame flushed or overwritten is never read.
+  std::optional<Time> rdr_ready_at{};
+  std::optional<Time> rdr_read_at{};
 };
 
 const char* to_string(LineByte::Outcome outcome);

@@ -269,8 +269,11 @@ void Usart::end_of_shift() {
 
 std::uint16_t Usart::read_rdr() {
   if (!rx_queue_.empty()) {
-    rdr_last_ = rx_queue_.front();
+    const Time now = scheduler_.now();
+    rdr_last_ = rx_queue_.front().value;
+    log_[rx_queue_.front().log_index].rdr_read_at = now;
     rx_queue_.pop_front();
+    if (!rx_queue_.empty()) log_[rx_queue_.front().log_index].rdr_ready_at = now;
     update_flags();
   }
   rdr_->set(rdr_last_);
@@ -325,10 +328,11 @@ void Usart::frame_sampled(std::size_t log_index, std::uint16_t data, bool framin
     frame.outcome = LineByte::Outcome::Overrun;
   } else {
     if (rx_queue_.size() >= fifo_capacity()) {
-      rx_queue_.back() = data;  // overrun detection off: the newest frame replaces RDR
+      rx_queue_.back() = Received{data, log_index};  // overrun detection off: the newest frame replaces RDR
     } else {
-      rx_queue_.push_back(data);
+      rx_queue_.push_back(Received{data, log_index});
     }
+    if (rx_queue_.size() == 1) frame.rdr_ready_at = scheduler_.now();
     if (framing_error) isr_->set_bits(kIsrFe);
     frame.outcome = framing_error ? LineByte::Outcome::Corrupted : LineByte::Outcome::Delivered;
     frame.received = data;

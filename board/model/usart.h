@@ -134,7 +134,11 @@ class Usart : public Peripheral, public DeviceLine {
   Scheduler::EventId tx_ack_event_ = 0;
 
   // Receiver: RDR (or FIFO), acknowledge, frames being sampled.
-  std::deque<std::uint16_t> rx_queue_;
+  struct Received {
+    std::uint16_t value;
+    std::size_t log_index;  // its frame in the line log
+  };
+  std::deque<Received> rx_queue_;
   std::uint16_t rdr_last_ = 0;
   bool rx_ready_ = false;  // REACK seen: the receiver samples the line
   std::uint64_t rx_epoch_ = 0;  // bumped whenever the receiver stops: frames being sampled are lost

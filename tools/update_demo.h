@@ -1,0 +1,138 @@
+// An application update on the emulated board, start to finish, with no one at the keyboard:
+// the real bootloader image boots with an application installed, the operator's 'Y' answers
+// the prompt, a scripted XMODEM sender sends the new image, the bootloader hands off and the
+// new application prints its line. `ovrimo demo` shows it; `ovrimo bench` measures it.
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "console_view.h"
+#include "emu/emulator.h"
+#include "model/board.h"
+#include "model/xmodem_sender.h"
+
+namespace ovrimo::tools {
+
+class InputFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+std::vector<std::uint8_t> read_file_bytes(const std::filesystem::path& path);
+
+// The version in an application image's metadata block, when the image has a valid one.
+using AppVersion = std::array<std::uint8_t, 3>;
+std::optional<AppVersion> image_version(const std::vector<std::uint8_t>& image);
+std::string to_string(const AppVersion& version);  // "01.02.04", as the board prints it
+
+struct UpdateDemoOptions {
+  std::filesystem::path bootloader;  // ELF
+  std::filesystem::path from;        // raw image installed before power-on
+  std::filesystem::path to;          // raw image sent over XMODEM
+  // Block sizes in order, repeated (128 or 1024 each).
+  std::vector<std::size_t> block_sizes = {1024};
+  // The sender's line rate. The board's receiver runs at 4 MHz / 35 = 114 286 baud; a PC's
+  // nominal 115 200 is within its tolerance.
+  std::uint32_t baud = 114286;
+  // How long after the prompt the operator's 'Y' arrives.
+  model::Time answer_after = 500 * model::kMillisecond;
+  // Board time after which the run gives up.
+  model::Time limit = 120 * model::kSecond;
+};
+
+// A moment of the run, on both clocks, for speed figures.
+struct Mark {
+  std::chrono::steady_clock::time_point wall{};
+  double cpu_seconds = 0;  // this process's CPU time: what the run cost on a busy host
+  std::uint64_t instructions = 0;
+  model::Time board = 0;
+};
+
+struct BlockAck {
+  std::size_t step;    // plan step of the block
+  model::Time at;      // end of the ACK frame
+};
+
+class UpdateDemo {
+ public:
+  static constexpr std::uint32_t kAppAddress = 0x08010000;
+
+  // Reads the files; throws InputFileError.
+  explicit UpdateDemo(UpdateDemoOptions options);
+  ~UpdateDemo();
+  UpdateDemo(const UpdateDemo&) = delete;
+  UpdateDemo& operator=(const UpdateDemo&) = delete;
+
+  // Powers the board on and runs until the application's first line after the hand-off, a
+  // fault, or the board-time limit. `view` (may be null) shows the console as it happens.
+  void run(ConsoleView* view);
+  // May be called from a signal handler.
+  void request_stop() { emulator_->request_stop(); }
+
+  // Empty when the update and the hand-off both happened and the new application reported
+  // its version; otherwise what went wrong, for a person.
+  const std::string& failure() const { return failure_; }
+
+  // What happened, for measurements.
+  model::Board& board() { return *board_; }
+  emu::Emulator& emulator() { return *emulator_; }
+  const model::XmodemSender& sender() const { return *sender_; }
+  const emu::RunResult& result() const { return result_; }
+  const UpdateDemoOptions& options() const { return options_; }
+  std::size_t image_bytes() const { return to_image_.size(); }
+  std::size_t block_count() const { return blocks_; }
+  std::optional<AppVersion> old_version() const { return image_version(from_image_); }
+  std::optional<AppVersion> new_version() const { return to_version_; }
+  const std::optional<std::string>& app_line() const { return app_line_; }
+  const std::vector<BlockAck>& acks() const { return acks_; }
+  // Times at which a flash page erase completed.
+  const std::vector<model::Time>& page_erases() const { return page_erases_; }
+  // Core clock when the transfer started (the bootloader's own clock set-up).
+  std::uint64_t transfer_hclk_hz() const { return transfer_hclk_hz_; }
+  // The board's character time (one frame at its own bit clock) when the transfer started.
+  model::Time transfer_char_time() const { return transfer_char_time_; }
+  // Run start, the sender's start (the receiver's 'C' taken), the end of the transfer (EOT
+  // acknowledged or the sender stopped), run end.
+  const Mark& run_start() const { return run_start_; }
+  const std::optional<Mark>& transfer_start() const { return transfer_start_; }
+  const std::optional<Mark>& transfer_end() const { return transfer_end_; }
+  const Mark& run_end() const { return run_end_; }
+
+ private:
+  class Operator;
+  friend class Operator;
+
+  Mark mark() const;
+  void check_outcome();
+
+  UpdateDemoOptions options_;
+  std::vector<std::uint8_t> from_image_;
+  std::vector<std::uint8_t> to_image_;
+  std::optional<AppVersion> to_version_;
+  std::size_t blocks_ = 0;
+
+  std::unique_ptr<model::Board> board_;
+  std::unique_ptr<emu::Emulator> emulator_;
+  std::unique_ptr<model::XmodemSender> sender_;
+  std::unique_ptr<Operator> operator_;
+
+  emu::RunResult result_;
+  std::string failure_;
+  std::optional<std::string> app_line_;
+  std::vector<BlockAck> acks_;
+  std::vector<model::Time> page_erases_;
+  std::uint64_t transfer_hclk_hz_ = 0;
+  model::Time transfer_char_time_ = 0;
+  Mark run_start_, run_end_;
+  std::optional<Mark> transfer_start_, transfer_end_;
+};
+
+}  // namespace ovrimo::tools
