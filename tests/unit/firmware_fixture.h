@@ -69,14 +69,11 @@ class FirmwareTest : public ::testing::Test {
   // Runs `firmware` and reports how it ended: returned, handed off, stopped or out of time.
   native::RunResult run(const std::function<void()>& firmware) { return binding.run(firmware); }
 
-  // Runs `firmware`, which must end as `expected`; a fatal failure with the binding's account of the
-  // stop otherwise.
-  void run_expecting(native::StopReason expected, const std::function<void()>& firmware) {
-    const native::RunResult result = binding.run(firmware);
-    ASSERT_EQ(result.reason, expected) << result.detail;
-  }
+  // Runs `firmware`, which must return; a fatal failure with the binding's account of the stop
+  // otherwise.
   void run_to_return(const std::function<void()>& firmware) {
-    run_expecting(native::StopReason::Returned, firmware);
+    const native::RunResult result = binding.run(firmware);
+    ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
   }
 
   std::uint32_t read32(std::uint32_t address) { return board.bus().read(address, 4); }

@@ -6,12 +6,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "hal.h"
-#include "hal_flash.h"
-#include "model/board.h"
-#include "native/binding.h"
+#include "firmware_fixture.h"
 
-namespace ovrimo {
+namespace ovrimo::test {
 namespace {
 
 using model::FlashArray;
@@ -21,7 +18,6 @@ using model::Time;
 
 constexpr std::uint32_t kNskeyr = 0x40022008, kNssr = 0x40022020, kNscr = 0x40022028;
 constexpr std::uint32_t kApp = 0x08010000;  // page 8 of bank 1
-constexpr std::uint32_t kPage = FLASH_PAGE_SIZE;
 
 // One store seen on the bus, with the core state at that moment.
 struct Store {
@@ -30,18 +26,9 @@ struct Store {
   std::uint32_t primask;
 };
 
-class FlashDriver : public ::testing::Test {
+class FlashDriver : public FirmwareTest {
  protected:
-  // Firmware globals outlive a test: start every test from their reset values.
-  void SetUp() override {
-    uwTick = 0;
-    uwTickPrio = 1U << __NVIC_PRIO_BITS;
-    uwTickFreq = HAL_TICK_FREQ_DEFAULT;
-    SystemCoreClock = 4'000'000;
-    pFlash = FLASH_ProcessTypeDef{HAL_UNLOCKED, HAL_FLASH_ERROR_NONE, 0U, 0U, FLASH_BANK_1, 0U, 0U};
-    ASSERT_EQ(HAL_Init(), HAL_OK);  // the waits need the 1 ms tick
-  }
-  void TearDown() override { board.bus().set_observer({}); }
+  void SetUp() override { ASSERT_EQ(HAL_Init(), HAL_OK); }  // the waits need the 1 ms tick
 
   std::uint32_t nscr() { return board.flash().reg("NSCR"); }
   std::uint32_t nssr() { return board.flash().reg("NSSR"); }
@@ -49,16 +36,6 @@ class FlashDriver : public ::testing::Test {
   std::uint32_t operation_bits() {
     return nscr() & (FLASH_NSCR_PG | FLASH_NSCR_BWR | FLASH_NSCR_PER | FLASH_NSCR_MER1 | FLASH_NSCR_MER2 |
                      FLASH_NSCR_STRT);
-  }
-  std::uint32_t word(std::uint32_t address) { return board.flash_array().word(address); }
-  bool erased(std::uint32_t address, std::uint32_t size) {
-    const auto& bytes = board.flash_array().bytes();
-    for (std::uint32_t i = 0; i < size; ++i)
-      if (bytes[address - FlashArray::kBase + i] != 0xFF) return false;
-    return true;
-  }
-  void fill(std::uint32_t address, std::uint32_t size, std::uint8_t value) {
-    std::fill_n(board.flash_array().bytes().begin() + (address - FlashArray::kBase), size, value);
   }
 
   // Stores to the flash interface and the flash array from now on, in order.
@@ -92,9 +69,6 @@ class FlashDriver : public ::testing::Test {
     init.NbPages = count;
     return HAL_FLASHEx_Erase(&init, page_error);
   }
-
-  model::Board board;
-  native::Binding binding{board};
 
  private:
   std::vector<Store> stores_;
@@ -148,8 +122,8 @@ TEST_F(FlashDriver, QuadWordProgramWritesFourWordsWithInterruptsMaskedAndWaitsFo
     EXPECT_EQ(stores[i].value, expected[i].second);
     EXPECT_EQ(stores[i].primask, (i >= 1 && i <= 4) ? 1u : 0u);
   }
-  for (std::uint32_t i = 0; i < 4; ++i) EXPECT_EQ(word(kApp + 4 * i), data[i]);
-  EXPECT_TRUE(erased(kApp + 16, 16));
+  for (std::uint32_t i = 0; i < 4; ++i) EXPECT_EQ(flash_word(kApp + 4 * i), data[i]);
+  EXPECT_TRUE(flash_erased(kApp + 16, 16));
   EXPECT_EQ(nssr(), 0u);
   EXPECT_EQ(board.core().primask, 0u);
   EXPECT_EQ(pFlash.ErrorCode, HAL_FLASH_ERROR_NONE);
@@ -207,7 +181,7 @@ TEST_F(FlashDriver, BurstProgramWritesThirtyTwoWordsUnderOneMask) {
   EXPECT_EQ(stores.back().value, 0x40000000u);   // both cleared
   for (std::uint32_t i = 0; i < 32; ++i) {
     EXPECT_EQ(stores[1 + i].primask, 1u);
-    EXPECT_EQ(word(0x08020000 + 4 * i), data[i]);
+    EXPECT_EQ(flash_word(0x08020000 + 4 * i), data[i]);
   }
   EXPECT_GE(took, kMillisecond);
   EXPECT_LE(took, kMillisecond + 50 * kMicrosecond);
@@ -224,7 +198,7 @@ TEST_F(FlashDriver, HardwareErrorsAreReportedClearedAndKeptUntilTheNextCall) {
   EXPECT_EQ(pFlash.ErrorCode, HAL_FLASH_ERROR_PROG);
   EXPECT_EQ(nssr(), 0u);
   EXPECT_EQ(nscr() & FLASH_NSCR_PG, 0u);
-  EXPECT_TRUE(erased(kApp, 16));
+  EXPECT_TRUE(flash_erased(kApp, 16));
   board.flash().clear_faults();
 
   // Programming over programmed data, and a destination not on a quad-word boundary.
@@ -234,7 +208,7 @@ TEST_F(FlashDriver, HardwareErrorsAreReportedClearedAndKeptUntilTheNextCall) {
   EXPECT_EQ(pFlash.ErrorCode, HAL_FLASH_ERROR_PROG);
   EXPECT_EQ(program(kApp + 0x104, data), HAL_ERROR);
   EXPECT_EQ(pFlash.ErrorCode, HAL_FLASH_ERROR_PGA);
-  EXPECT_TRUE(erased(kApp + 0x100, 32));
+  EXPECT_TRUE(flash_erased(kApp + 0x100, 32));
   EXPECT_EQ(nssr(), 0u);
   EXPECT_EQ(nscr(), 0x40000000u);
 
@@ -273,7 +247,7 @@ TEST_F(FlashDriver, ACallWhileTheDriverIsHeldReturnsBusyAndTouchesNothing) {
 }
 
 TEST_F(FlashDriver, PageEraseErasesEachPageInTurnAndClearsPerAfterwards) {
-  fill(FlashArray::kBase, 2 * FLASH_BANK_SIZE, 0x00);
+  fill_flash(FlashArray::kBase, 2 * FLASH_BANK_SIZE, 0x00);
   ASSERT_EQ(HAL_FLASH_Unlock(), HAL_OK);
   auto& stores = record_stores();
   std::uint32_t page_error = 0;
@@ -281,9 +255,9 @@ TEST_F(FlashDriver, PageEraseErasesEachPageInTurnAndClearsPerAfterwards) {
   ASSERT_EQ(erase(FLASH_TYPEERASE_PAGES, FLASH_BANK_1, 8, 3, &page_error), HAL_OK);
   const Time took = board.now() - start;
   EXPECT_EQ(page_error, 0xFFFFFFFFu);
-  EXPECT_TRUE(erased(kApp, 3 * kPage));
-  EXPECT_FALSE(erased(kApp - 1, 1));
-  EXPECT_FALSE(erased(kApp + 3 * kPage, 1));
+  EXPECT_TRUE(flash_erased(kApp, 3 * kPage));
+  EXPECT_FALSE(flash_erased(kApp - 1, 1));
+  EXPECT_FALSE(flash_erased(kApp + 3 * kPage, 1));
 
   std::vector<std::uint32_t> nscr_writes;
   for (const Store& s : stores) {
@@ -305,13 +279,13 @@ TEST_F(FlashDriver, PageEraseErasesEachPageInTurnAndClearsPerAfterwards) {
 
   // Bank 2 is selected with BKER.
   ASSERT_EQ(erase(FLASH_TYPEERASE_PAGES, FLASH_BANK_2, 127, 1, &page_error), HAL_OK);
-  EXPECT_TRUE(erased(0x081FE000, kPage));
-  EXPECT_FALSE(erased(0x080FE000, 1));
+  EXPECT_TRUE(flash_erased(0x081FE000, kPage));
+  EXPECT_FALSE(flash_erased(0x080FE000, 1));
   EXPECT_EQ(nscr() & (FLASH_NSCR_PER | FLASH_NSCR_STRT), 0u);
 }
 
 TEST_F(FlashDriver, EraseEdgeCases) {
-  fill(FlashArray::kBase, 2 * FLASH_BANK_SIZE, 0x00);
+  fill_flash(FlashArray::kBase, 2 * FLASH_BANK_SIZE, 0x00);
   ASSERT_EQ(HAL_FLASH_Unlock(), HAL_OK);
   std::uint32_t page_error = 0;
 
@@ -320,16 +294,16 @@ TEST_F(FlashDriver, EraseEdgeCases) {
   EXPECT_EQ(erase(FLASH_TYPEERASE_PAGES, FLASH_BANK_1, 8, 0, &page_error), HAL_OK);
   EXPECT_EQ(page_error, 0xFFFFFFFFu);
   EXPECT_EQ(operation_bits(), 0u);
-  EXPECT_FALSE(erased(kApp, 1));
+  EXPECT_FALSE(flash_erased(kApp, 1));
 
   // A page that fails stops the loop: the page before it is erased, the one after is not.
   board.flash().fail_erase(kApp + kPage);
   EXPECT_EQ(erase(FLASH_TYPEERASE_PAGES, FLASH_BANK_1, 8, 3, &page_error), HAL_ERROR);
   EXPECT_EQ(page_error, 9u);
   EXPECT_EQ(pFlash.ErrorCode, HAL_FLASH_ERROR_OP);
-  EXPECT_TRUE(erased(kApp, kPage));
-  EXPECT_FALSE(erased(kApp + kPage, 1));
-  EXPECT_FALSE(erased(kApp + 2 * kPage, 1));
+  EXPECT_TRUE(flash_erased(kApp, kPage));
+  EXPECT_FALSE(flash_erased(kApp + kPage, 1));
+  EXPECT_FALSE(flash_erased(kApp + 2 * kPage, 1));
   EXPECT_EQ(operation_bits(), 0u);
   EXPECT_EQ(nssr(), 0u);
   board.flash().clear_faults();
@@ -338,27 +312,27 @@ TEST_F(FlashDriver, EraseEdgeCases) {
   // bootloader's own page 0 survives.
   EXPECT_EQ(erase(FLASH_TYPEERASE_PAGES, FLASH_BANK_1, 127, 2, &page_error), HAL_ERROR);
   EXPECT_EQ(page_error, 128u);
-  EXPECT_TRUE(erased(0x080FE000, kPage));
-  EXPECT_FALSE(erased(FlashArray::kBase, 1));
-  EXPECT_FALSE(erased(0x08100000, 1));
+  EXPECT_TRUE(flash_erased(0x080FE000, kPage));
+  EXPECT_FALSE(flash_erased(FlashArray::kBase, 1));
+  EXPECT_FALSE(flash_erased(0x08100000, 1));
   EXPECT_EQ(erase(FLASH_TYPEERASE_PAGES, FLASH_BANK_1, 200, 0xFFFFFFFF, &page_error), HAL_ERROR);
   EXPECT_EQ(page_error, 200u);
   EXPECT_EQ(operation_bits(), 0u);
 
   // An unknown type runs a page erase, and PER is still cleared afterwards.
   EXPECT_EQ(erase(0, FLASH_BANK_1, 20, 1, &page_error), HAL_OK);
-  EXPECT_TRUE(erased(FlashArray::kBase + 20 * kPage, kPage));
+  EXPECT_TRUE(flash_erased(FlashArray::kBase + 20 * kPage, kPage));
   EXPECT_EQ(operation_bits(), 0u);
   EXPECT_EQ(HAL_FLASHEx_Erase(nullptr, &page_error), HAL_ERROR);
 }
 
 TEST_F(FlashDriver, MassEraseOfBothBanks) {
-  fill(FlashArray::kBase, 2 * FLASH_BANK_SIZE, 0x00);
+  fill_flash(FlashArray::kBase, 2 * FLASH_BANK_SIZE, 0x00);
   ASSERT_EQ(HAL_FLASH_Unlock(), HAL_OK);
   const Time start = board.now();
   ASSERT_EQ(erase(FLASH_TYPEERASE_MASSERASE, FLASH_BANK_BOTH, 0, 0, nullptr), HAL_OK);
   const Time took = board.now() - start;
-  EXPECT_TRUE(erased(FlashArray::kBase, 2 * FLASH_BANK_SIZE));
+  EXPECT_TRUE(flash_erased(FlashArray::kBase, 2 * FLASH_BANK_SIZE));
   EXPECT_EQ(nscr(), 0x40000000u);
   EXPECT_GE(took, 400 * kMillisecond);
   EXPECT_LE(took, 400 * kMillisecond + 50 * kMicrosecond);
@@ -377,7 +351,7 @@ TEST_F(FlashDriver, TheNonSecureMarkerChangesNothing) {
   auto& marked = record_stores();
   ASSERT_EQ(program(kApp, data, FLASH_TYPEPROGRAM_QUADWORD | FLASH_NON_SECURE_MASK), HAL_OK);
   EXPECT_EQ(pFlash.ProcedureOnGoing, FLASH_TYPEPROGRAM_QUADWORD | FLASH_NON_SECURE_MASK);
-  EXPECT_EQ(word(kApp), 9u);
+  EXPECT_EQ(flash_word(kApp), 9u);
   std::uint32_t page_error = 0;
   ASSERT_EQ(erase(FLASH_TYPEERASE_PAGES | FLASH_NON_SECURE_MASK, FLASH_BANK_1, 8, 1, &page_error), HAL_OK);
   EXPECT_EQ(page_error, 0xFFFFFFFFu);
@@ -386,7 +360,7 @@ TEST_F(FlashDriver, TheNonSecureMarkerChangesNothing) {
     EXPECT_EQ(marked[i].address, plain[i].address);
     EXPECT_EQ(marked[i].value, plain[i].value);
   }
-  EXPECT_TRUE(erased(kApp, kPage));
+  EXPECT_TRUE(flash_erased(kApp, kPage));
 }
 
 TEST_F(FlashDriver, ABusyControllerTimesOutAfterOneSecondEvenAcrossTheTickWrap) {
@@ -409,7 +383,7 @@ TEST_F(FlashDriver, ABusyControllerTimesOutAfterOneSecondEvenAcrossTheTickWrap) 
   }
   // Nothing was written, NSCR untouched.
   EXPECT_EQ(nscr(), 0x40000000u);
-  EXPECT_TRUE(erased(kApp, 16));
+  EXPECT_TRUE(flash_erased(kApp, 16));
   EXPECT_EQ(pFlash.Lock, HAL_UNLOCKED);
 
   std::uint32_t page_error = 55;
@@ -430,4 +404,4 @@ TEST_F(FlashDriver, ABusyControllerTimesOutAfterOneSecondEvenAcrossTheTickWrap) 
 }
 
 }  // namespace
-}  // namespace ovrimo
+}  // namespace ovrimo::test

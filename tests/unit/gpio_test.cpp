@@ -4,46 +4,42 @@
 
 #include <vector>
 
+#include "firmware_fixture.h"
 #include "hal_gpio.h"
-#include "model/board.h"
-#include "native/binding.h"
 
+namespace ovrimo::test {
 namespace {
 
-using ovrimo::model::Board;
 using ovrimo::model::BusAccess;
 using ovrimo::model::PinDrive;
 using ovrimo::model::PinEvent;
-using ovrimo::native::Binding;
 
 constexpr uint32_t kAllPortClocks = 0x1FFU;  // RCC_AHB2ENR1 GPIOA..GPIOI
 
 // A board with every port clocked and a binding attached; records the firmware's bus accesses
 // on request.
-class GpioDriver : public ::testing::Test {
+class GpioDriver : public FirmwareTest {
  protected:
-  GpioDriver() : binding_(board_) {
-    board_.bus().write(RCC_BASE + offsetof(RCC_TypeDef, AHB2ENR1), kAllPortClocks, 4);
-    board_.bus().write(RCC_BASE + offsetof(RCC_TypeDef, AHB3ENR), RCC_AHB3ENR_LPGPIO1EN, 4);
+  GpioDriver() {
+    write32(RCC_BASE + offsetof(RCC_TypeDef, AHB2ENR1), kAllPortClocks);
+    write32(RCC_BASE + offsetof(RCC_TypeDef, AHB3ENR), RCC_AHB3ENR_LPGPIO1EN);
   }
 
-  uint32_t reg(char port, const char* name) { return board_.gpio(port).reg(name); }
+  uint32_t reg(char port, const char* name) { return board.gpio(port).reg(name); }
   static uint32_t field2(uint32_t value, uint32_t pin) { return (value >> (2U * pin)) & 3U; }
 
   void record() {
     accesses_.clear();
-    board_.bus().set_observer([this](const BusAccess& a) { accesses_.push_back(a); });
+    board.bus().set_observer([this](const BusAccess& a) { accesses_.push_back(a); });
   }
   std::vector<BusAccess> accesses_in(uint32_t base, uint32_t size) {
-    board_.bus().set_observer({});
+    board.bus().set_observer({});
     std::vector<BusAccess> in;
     for (const BusAccess& a : accesses_)
       if (a.address - base < size) in.push_back(a);
     return in;
   }
 
-  Board board_;
-  Binding binding_;
   std::vector<BusAccess> accesses_;
 };
 
@@ -121,67 +117,67 @@ TEST_F(GpioDriver, DeInitRestoresResetFieldsAndReleasesOnlyItsOwnExtiLine) {
   EXPECT_EQ(reg('F', "OTYPER"), 0U);
   EXPECT_EQ(reg('F', "PUPDR"), 0U);
   EXPECT_EQ(reg('F', "ODR"), 1U);  // output data is not the configuration
-  EXPECT_EQ(board_.exti().reg("EXTICR1"), 2U);
-  EXPECT_EQ(board_.exti().reg("RTSR1"), 1U);
-  EXPECT_EQ(board_.exti().reg("IMR1"), 1U);
+  EXPECT_EQ(board.exti().reg("EXTICR1"), 2U);
+  EXPECT_EQ(board.exti().reg("RTSR1"), 1U);
+  EXPECT_EQ(board.exti().reg("IMR1"), 1U);
 
   // A pin routed to the EXTI: its line is set up from the mode, and released by the port that
   // owns it, not by another port with a pin of the same number.
   init = GPIO_InitTypeDef{GPIO_PIN_3, GPIO_MODE_IT_FALLING, GPIO_PULLUP, 0U, 0U};
   HAL_GPIO_Init(GPIOI, &init);
-  EXPECT_EQ(board_.exti().port_of_line(3), 8U);
-  EXPECT_EQ(board_.exti().reg("FTSR1"), 1U << 3);
-  EXPECT_EQ(board_.exti().reg("RTSR1"), 1U);  // line 0 untouched, line 3 no rising edge
-  EXPECT_EQ(board_.exti().reg("IMR1"), (1U << 3) | 1U);
-  EXPECT_EQ(board_.exti().reg("EMR1"), 0U);
+  EXPECT_EQ(board.exti().port_of_line(3), 8U);
+  EXPECT_EQ(board.exti().reg("FTSR1"), 1U << 3);
+  EXPECT_EQ(board.exti().reg("RTSR1"), 1U);  // line 0 untouched, line 3 no rising edge
+  EXPECT_EQ(board.exti().reg("IMR1"), (1U << 3) | 1U);
+  EXPECT_EQ(board.exti().reg("EMR1"), 0U);
   init.Mode = GPIO_MODE_EVT_RISING_FALLING;
   HAL_GPIO_Init(GPIOI, &init);
-  EXPECT_EQ(board_.exti().reg("RTSR1"), (1U << 3) | 1U);
-  EXPECT_EQ(board_.exti().reg("EMR1"), 1U << 3);
-  EXPECT_EQ(board_.exti().reg("IMR1"), 1U);
+  EXPECT_EQ(board.exti().reg("RTSR1"), (1U << 3) | 1U);
+  EXPECT_EQ(board.exti().reg("EMR1"), 1U << 3);
+  EXPECT_EQ(board.exti().reg("IMR1"), 1U);
   HAL_GPIO_DeInit(GPIOB, GPIO_PIN_3);
-  EXPECT_EQ(board_.exti().reg("EMR1"), 1U << 3);
+  EXPECT_EQ(board.exti().reg("EMR1"), 1U << 3);
   HAL_GPIO_DeInit(GPIOI, GPIO_PIN_3);
-  EXPECT_EQ(board_.exti().reg("EXTICR1"), 2U);
-  EXPECT_EQ(board_.exti().reg("RTSR1"), 1U);
-  EXPECT_EQ(board_.exti().reg("FTSR1"), 0U);
-  EXPECT_EQ(board_.exti().reg("EMR1"), 0U);
-  EXPECT_EQ(board_.exti().reg("IMR1"), 1U);
+  EXPECT_EQ(board.exti().reg("EXTICR1"), 2U);
+  EXPECT_EQ(board.exti().reg("RTSR1"), 1U);
+  EXPECT_EQ(board.exti().reg("FTSR1"), 0U);
+  EXPECT_EQ(board.exti().reg("EMR1"), 0U);
+  EXPECT_EQ(board.exti().reg("IMR1"), 1U);
 }
 
 TEST_F(GpioDriver, PinWrittenLowBeforeInitDrivesLowFromTheMomentItIsAnOutput) {
   // The board outputs' order: level first, then the mode.
   HAL_GPIO_WritePin(GPIOF, 0x1E01U, GPIO_PIN_RESET);
   HAL_GPIO_WritePin(GPIOF, GPIO_PIN_5, GPIO_PIN_SET);  // an unrelated pin's output data
-  EXPECT_TRUE(board_.gpio('F').trace().empty());
+  EXPECT_TRUE(board.gpio('F').trace().empty());
   GPIO_InitTypeDef init{GPIO_PIN_0, GPIO_MODE_OUTPUT_PP, GPIO_NOPULL, GPIO_SPEED_FREQ_LOW, 0U};
-  const auto init_called = board_.now();
+  const auto init_called = board.now();
   HAL_GPIO_Init(GPIOF, &init);
-  const auto init_returned = board_.now();
+  const auto init_returned = board.now();
   init = GPIO_InitTypeDef{0x1E00U, GPIO_MODE_OUTPUT_OD, GPIO_NOPULL, GPIO_SPEED_FREQ_LOW, 0U};
   HAL_GPIO_Init(GPIOF, &init);
   EXPECT_EQ(reg('F', "ODR"), 1U << 5);  // Init never writes the output data
 
   record();
-  const auto raised = board_.now();  // the store is the first access: its effect is at once
+  const auto raised = board.now();  // the store is the first access: its effect is at once
   HAL_GPIO_WritePin(GPIOF, GPIO_PIN_0, GPIO_PIN_SET);
   const std::vector<BusAccess> store = accesses_in(GPIOF_BASE, 0x400);
   ASSERT_EQ(store.size(), 1U);  // one store, no read
   EXPECT_TRUE(store[0].is_write);
   EXPECT_EQ(store[0].address, GPIOF_BASE + offsetof(GPIO_TypeDef, BSRR));
 
-  const std::vector<PinEvent> pin0 = board_.gpio('F').trace(0);
+  const std::vector<PinEvent> pin0 = board.gpio('F').trace(0);
   ASSERT_EQ(pin0.size(), 2U);
   EXPECT_EQ(pin0[0].drive, PinDrive::Low);
   EXPECT_GT(pin0[0].time, init_called);
   EXPECT_LT(pin0[0].time, init_returned);
   EXPECT_EQ(pin0[1], (PinEvent{raised, 0, PinDrive::High}));
   for (unsigned pin : {9U, 10U, 11U, 12U}) {
-    ASSERT_EQ(board_.gpio('F').trace(pin).size(), 1U) << pin;
-    EXPECT_EQ(board_.gpio('F').trace(pin)[0].drive, PinDrive::Low);
+    ASSERT_EQ(board.gpio('F').trace(pin).size(), 1U) << pin;
+    EXPECT_EQ(board.gpio('F').trace(pin)[0].drive, PinDrive::Low);
   }
   HAL_GPIO_WritePin(GPIOF, 0x1E00U, GPIO_PIN_SET);  // open-drain: released, never high
-  EXPECT_EQ(board_.gpio('F').drive(12), PinDrive::Released);
+  EXPECT_EQ(board.gpio('F').drive(12), PinDrive::Released);
   record();
   HAL_GPIO_WritePin(GPIOF, GPIO_PIN_0, GPIO_PIN_RESET);
   const std::vector<BusAccess> clear = accesses_in(GPIOF_BASE, 0x400);
@@ -199,7 +195,7 @@ TEST_F(GpioDriver, LowPowerPinsConfigureTheirCarryingPin) {
   // LPGPIO1 pin 6 is carried by PD13, pin 0 by PA1.
   GPIO_InitTypeDef init{GPIO_PIN_6 | GPIO_PIN_0, GPIO_MODE_OUTPUT_OD, GPIO_PULLDOWN, GPIO_SPEED_FREQ_HIGH, 0U};
   HAL_GPIO_Init(HAL_GPIO_LPGPIO1, &init);
-  EXPECT_EQ(board_.lpgpio1().reg("MODER"), 0x41U);
+  EXPECT_EQ(board.lpgpio1().reg("MODER"), 0x41U);
   EXPECT_EQ(field2(reg('D', "MODER"), 13), 2U);
   EXPECT_EQ((reg('D', "AFRH") >> 20) & 0xFU, 11U);
   EXPECT_EQ(reg('D', "OTYPER"), 1U << 13);
@@ -210,10 +206,10 @@ TEST_F(GpioDriver, LowPowerPinsConfigureTheirCarryingPin) {
   EXPECT_EQ(reg('D', "MODER") | (3U << 26), 0xFFFFFFFFU);  // nothing else of port D
 
   HAL_GPIO_WritePin(HAL_GPIO_LPGPIO1, GPIO_PIN_6, GPIO_PIN_SET);
-  EXPECT_EQ(board_.lpgpio1().reg("ODR"), 0x40U);
+  EXPECT_EQ(board.lpgpio1().reg("ODR"), 0x40U);
 
   HAL_GPIO_DeInit(HAL_GPIO_LPGPIO1, GPIO_PIN_6);
-  EXPECT_EQ(board_.lpgpio1().reg("MODER"), 0x01U);
+  EXPECT_EQ(board.lpgpio1().reg("MODER"), 0x01U);
   EXPECT_EQ(reg('D', "MODER"), 0xFFFFFFFFU);
   EXPECT_EQ(reg('D', "AFRH"), 0U);
   EXPECT_EQ(reg('D', "OTYPER"), 0U);
@@ -223,3 +219,4 @@ TEST_F(GpioDriver, LowPowerPinsConfigureTheirCarryingPin) {
 }
 
 }  // namespace
+}  // namespace ovrimo::test

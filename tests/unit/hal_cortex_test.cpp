@@ -4,27 +4,18 @@
 
 #include <vector>
 
-#include "model/board.h"
-#include "native/binding.h"
+#include "firmware_fixture.h"
 
-#include "hal.h"
-
-namespace ovrimo {
+namespace ovrimo::test {
 namespace {
 
-constexpr std::uint32_t kSysTickCtrl = 0xE000E010, kSysTickLoad = 0xE000E014, kSysTickVal = 0xE000E018;
-constexpr std::uint32_t kAircr = 0xE000ED0C;
 constexpr std::uint32_t kShpr = 0xE000ED18;  // byte n: system exception n + 4
 constexpr std::uint32_t kIpr = 0xE000E400;   // byte n: interrupt n
-constexpr std::uint32_t kCcipr1 = 0x46020C00 + 0x0E0;
+constexpr std::uint32_t kCcipr1 = kRcc + 0x0E0;
 constexpr std::uint32_t kSysTickSelShift = 22;
 
-class HalCortex : public ::testing::Test {
+class HalCortex : public FirmwareTest {
  protected:
-  std::uint32_t read32(std::uint32_t address) { return board.bus().read(address, 4); }
-  std::uint32_t read8(std::uint32_t address) { return board.bus().read(address, 1); }
-  void write32(std::uint32_t address, std::uint32_t value) { board.bus().write(address, value, 4); }
-
   // Number of stores the firmware makes while running `firmware`.
   template <typename F>
   unsigned count_writes(F&& firmware) {
@@ -34,9 +25,6 @@ class HalCortex : public ::testing::Test {
     board.bus().set_observer({});
     return n;
   }
-
-  model::Board board;
-  native::Binding binding{board};
 };
 
 TEST(NvicEncodePriority, SplitsPreemptionAndSubpriorityBitsByGroupAndMasksOverwideValues) {
@@ -161,4 +149,4 @@ TEST_F(HalCortex, SysTickClockSourceSelectionAndReport) {
 }
 
 }  // namespace
-}  // namespace ovrimo
+}  // namespace ovrimo::test

@@ -5,60 +5,25 @@
 #include <utility>
 #include <vector>
 
-#include "model/board.h"
-#include "native/binding.h"
+#include "firmware_fixture.h"
 
-#include "hal.h"
-
-namespace ovrimo {
+namespace ovrimo::test {
 namespace {
 
 using model::kMicrosecond;
 using model::kMillisecond;
 using model::Time;
 
-constexpr std::uint32_t kSysTickCtrl = 0xE000E010, kSysTickLoad = 0xE000E014;
-constexpr std::uint32_t kAircr = 0xE000ED0C;
-constexpr std::uint32_t kSysTickPriorityByte = 0xE000ED23;  // SHPR3, byte of exception 15
-constexpr std::uint32_t kFlashAcr = 0x40022000;
-constexpr std::uint32_t kRcc = 0x46020C00;
 constexpr std::uint32_t kRccCfgr2 = kRcc + 0x020;
 
-class HalTick : public ::testing::Test {
+class HalTick : public FirmwareTest {
  protected:
-  // Firmware globals outlive a test: start every test from their reset values.
-  void SetUp() override {
-    uwTick = 0;
-    uwTickPrio = 1U << __NVIC_PRIO_BITS;
-    uwTickFreq = HAL_TICK_FREQ_DEFAULT;
-    SystemCoreClock = 4'000'000;
-  }
-  void TearDown() override { board.bus().set_observer({}); }
-
-  std::uint32_t read32(std::uint32_t address) { return board.bus().read(address, 4); }
-  std::uint32_t read8(std::uint32_t address) { return board.bus().read(address, 1); }
-
-  // Every store the firmware makes from now on, in order.
-  std::vector<std::pair<std::uint32_t, std::uint32_t>>& record_writes() {
-    writes_.clear();
-    board.bus().set_observer([this](const model::BusAccess& a) {
-      if (a.is_write) writes_.emplace_back(a.address, a.value);
-    });
-    return writes_;
-  }
-
   // Virtual time one call of HAL_Delay takes.
   Time timed_delay(std::uint32_t ms) {
     const Time start = board.now();
     HAL_Delay(ms);
     return board.now() - start;
   }
-
-  model::Board board;
-  native::Binding binding{board};
-
- private:
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> writes_;
 };
 
 TEST_F(HalTick, InitStartsAOneMillisecondTickAtTheLowestPriorityOnTheResetClock) {
@@ -262,4 +227,4 @@ TEST_F(HalTick, DeInitReturnsTheGpioPortsToTheirResetState) {
 }
 
 }  // namespace
-}  // namespace ovrimo
+}  // namespace ovrimo::test

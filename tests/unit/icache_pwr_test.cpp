@@ -4,60 +4,56 @@
 
 #include <vector>
 
-#include "hal.h"
 #include "hal_icache.h"
 #include "hal_pwr_ex.h"
 #include "hal_rcc.h"
-#include "model/board.h"
-#include "native/binding.h"
+#include "firmware_fixture.h"
 
+namespace ovrimo::test {
 namespace {
 
-using ovrimo::model::Board;
 using ovrimo::model::BusAccess;
 using ovrimo::model::kMicrosecond;
 using ovrimo::model::kMillisecond;
 using ovrimo::model::Time;
-using ovrimo::native::Binding;
 using ovrimo::native::StopReason;
 
 // SysTick at 1 ms from the 4 MHz reset clock, and the tick counter from zero.
-void start_tick(Board& board) {
-  board.bus().write(0xE000E014U, 3999U, 4);  // LOAD
-  board.bus().write(0xE000E018U, 0U, 4);     // VAL
-  board.bus().write(0xE000E010U, 7U, 4);     // processor clock, interrupt, enable
-  uwTick = 0U;
-}
+class ICacheDriver : public FirmwareTest {
+ protected:
+  ICacheDriver() {
+    write32(kSysTickLoad, 3999U);
+    write32(kSysTickVal, 0U);
+    write32(kSysTickCtrl, 7U);  // processor clock, interrupt, enable
+  }
 
-uint32_t icache_cr(Board& board) { return board.icache().reg("CR"); }
+  uint32_t icache_cr() { return board.icache().reg("CR"); }
+};
 
-TEST(ICacheDriver, AssociativityOnlyWhileOffAndDisableWaitsForTheController) {
-  Board board;
-  Binding binding(board);
-  start_tick(board);
+TEST_F(ICacheDriver, AssociativityOnlyWhileOffAndDisableWaitsForTheController) {
   board.time().advance(board.icache().timing().invalidate);  // the reset invalidate is over
 
   EXPECT_EQ(HAL_ICACHE_ConfigAssociativityMode(ICACHE_1WAY), HAL_OK);
-  EXPECT_EQ(icache_cr(board), 0U);
+  EXPECT_EQ(icache_cr(), 0U);
   EXPECT_EQ(HAL_ICACHE_ConfigAssociativityMode(0x3U), HAL_OK);  // not a mode: cannot switch it on
-  EXPECT_EQ(icache_cr(board), 0U);
+  EXPECT_EQ(icache_cr(), 0U);
   EXPECT_EQ(HAL_ICACHE_Enable(), HAL_OK);
-  EXPECT_EQ(icache_cr(board), ICACHE_CR_EN);
+  EXPECT_EQ(icache_cr(), ICACHE_CR_EN);
   EXPECT_EQ(HAL_ICACHE_ConfigAssociativityMode(ICACHE_2WAYS), HAL_ERROR);
-  EXPECT_EQ(icache_cr(board), ICACHE_CR_EN);
+  EXPECT_EQ(icache_cr(), ICACHE_CR_EN);
 
   const Time start = board.now();
   EXPECT_EQ(HAL_ICACHE_Disable(), HAL_OK);
   const Time waited = board.now() - start;
   EXPECT_GE(waited, board.icache().timing().disable);
   EXPECT_LT(waited, board.icache().timing().disable + 5 * kMicrosecond);
-  EXPECT_EQ(icache_cr(board), 0U);
+  EXPECT_EQ(icache_cr(), 0U);
   // The old busy-end flag was cleared first; the one of this disable's invalidate follows.
   EXPECT_EQ(board.icache().reg("SR"), ICACHE_SR_BUSYF);
   board.time().advance(board.icache().timing().invalidate);
   EXPECT_EQ(board.icache().reg("SR"), ICACHE_SR_BSYENDF);
   EXPECT_EQ(HAL_ICACHE_ConfigAssociativityMode(ICACHE_2WAYS), HAL_OK);
-  EXPECT_EQ(icache_cr(board), ICACHE_CR_WAYSEL);
+  EXPECT_EQ(icache_cr(), ICACHE_CR_WAYSEL);
 
   // With interrupts masked (the hand-off) the tick stands still, but a working controller
   // still ends the wait.
@@ -66,14 +62,11 @@ TEST(ICacheDriver, AssociativityOnlyWhileOffAndDisableWaitsForTheController) {
   const uint32_t tick = uwTick;
   EXPECT_EQ(HAL_ICACHE_Disable(), HAL_OK);
   EXPECT_EQ(uwTick, tick);
-  EXPECT_EQ(icache_cr(board) & ICACHE_CR_EN, 0U);
+  EXPECT_EQ(icache_cr() & ICACHE_CR_EN, 0U);
   board.core().primask = 0U;
 }
 
-TEST(ICacheDriver, DisableThatNeverCompletes) {
-  Board board;
-  Binding binding(board);
-  start_tick(board);
+TEST_F(ICacheDriver, DisableThatNeverCompletes) {
   board.icache().faults.disable_hangs = true;
 
   // Interrupts on: the tick moves and the wait gives up once more than 1 ms has passed.
@@ -95,41 +88,35 @@ TEST(ICacheDriver, DisableThatNeverCompletes) {
   EXPECT_EQ(uwTick - tick, 2U);
 }
 
-class VoltageScaling : public ::testing::Test {
+class VoltageScaling : public FirmwareTest {
  protected:
-  explicit VoltageScaling(ovrimo::model::BoardConfig config = {}) : board_(config), binding_(board_) {
-    const uint32_t ahb3enr = RCC_BASE + offsetof(RCC_TypeDef, AHB3ENR);
-    board_.bus().write(ahb3enr, board_.bus().read(ahb3enr, 4) | RCC_AHB3ENR_PWREN, 4);
-    SystemCoreClock = 4000000U;
+  explicit VoltageScaling(ovrimo::model::BoardConfig config = {}) : FirmwareTest(config) {
+    set_bits(RCC_BASE + offsetof(RCC_TypeDef, AHB3ENR), RCC_AHB3ENR_PWREN);
   }
-  ~VoltageScaling() override { SystemCoreClock = 4000000U; }
 
-  uint32_t vosr() { return board_.pwr().reg("VOSR"); }
+  uint32_t vosr() { return board.pwr().reg("VOSR"); }
   // Calls the driver and reports whether it wrote VOSR and how long it took. With
   // `active_lag`, the regulator confirms the active range (ACTVOSRDY) that long after the
   // request is ready (VOSRDY) instead of at the same time.
   HAL_StatusTypeDef change(uint32_t range, bool* wrote_vosr, Time* took, Time active_lag = 0) {
     bool wrote = false;
     bool lagging = false;
-    board_.bus().set_observer([&](const BusAccess& a) {
+    board.bus().set_observer([&](const BusAccess& a) {
       if (a.address != PWR_BASE + offsetof(PWR_TypeDef, VOSR)) return;
       if (a.is_write) wrote = true;
       if (!a.is_write && wrote && active_lag != 0 && !lagging && (a.value & PWR_VOSR_VOSRDY) != 0U) {
         lagging = true;
-        board_.pwr().regs().named("SVMSR").clear_bits(PWR_SVMSR_ACTVOSRDY);
-        board_.time().after(active_lag, [this] { board_.pwr().regs().named("SVMSR").set_bits(PWR_SVMSR_ACTVOSRDY); });
+        board.pwr().regs().named("SVMSR").clear_bits(PWR_SVMSR_ACTVOSRDY);
+        board.time().after(active_lag, [this] { board.pwr().regs().named("SVMSR").set_bits(PWR_SVMSR_ACTVOSRDY); });
       }
     });
-    const Time start = board_.now();
+    const Time start = board.now();
     const HAL_StatusTypeDef status = HAL_PWREx_ControlVoltageScaling(range);
-    *took = board_.now() - start;
-    board_.bus().set_observer({});
+    *took = board.now() - start;
+    board.bus().set_observer({});
     *wrote_vosr = wrote;
     return status;
   }
-
-  Board board_;
-  Binding binding_;
 };
 
 TEST_F(VoltageScaling, ActiveRangeIsLeftAloneARealChangeWaitsForBothReadyFlags) {
@@ -139,12 +126,12 @@ TEST_F(VoltageScaling, ActiveRangeIsLeftAloneARealChangeWaitsForBothReadyFlags) 
   EXPECT_EQ(change(PWR_REGULATOR_VOLTAGE_SCALE4, &wrote, &took), HAL_OK);
   EXPECT_FALSE(wrote);
 
-  const Time settle = board_.pwr().timing().vos_transition;
+  const Time settle = board.pwr().timing().vos_transition;
   EXPECT_EQ(change(PWR_REGULATOR_VOLTAGE_SCALE3, &wrote, &took), HAL_OK);
   EXPECT_TRUE(wrote);
   EXPECT_GE(took, settle);
   EXPECT_EQ(vosr() & (PWR_VOSR_VOS | PWR_VOSR_BOOSTEN | PWR_VOSR_VOSRDY), PWR_REGULATOR_VOLTAGE_SCALE3 | PWR_VOSR_VOSRDY);
-  EXPECT_NE(board_.pwr().reg("SVMSR") & PWR_SVMSR_ACTVOSRDY, 0U);
+  EXPECT_NE(board.pwr().reg("SVMSR") & PWR_SVMSR_ACTVOSRDY, 0U);
   EXPECT_EQ(HAL_PWREx_GetVoltageRange(), PWR_REGULATOR_VOLTAGE_SCALE3);
   EXPECT_EQ(change(PWR_REGULATOR_VOLTAGE_SCALE3, &wrote, &took), HAL_OK);
   EXPECT_FALSE(wrote);
@@ -155,7 +142,7 @@ TEST_F(VoltageScaling, ActiveRangeIsLeftAloneARealChangeWaitsForBothReadyFlags) 
   EXPECT_EQ(vosr() & (PWR_VOSR_VOS | PWR_VOSR_BOOSTEN), PWR_REGULATOR_VOLTAGE_SCALE1 | PWR_VOSR_BOOSTEN);
   EXPECT_EQ(HAL_PWREx_GetVoltageRange(), PWR_REGULATOR_VOLTAGE_SCALE1);
   // Already in range 1 with the booster off: only BOOSTEN is set, nothing is waited for.
-  board_.bus().write(PWR_BASE + offsetof(PWR_TypeDef, VOSR), PWR_REGULATOR_VOLTAGE_SCALE1, 4);
+  board.bus().write(PWR_BASE + offsetof(PWR_TypeDef, VOSR), PWR_REGULATOR_VOLTAGE_SCALE1, 4);
   EXPECT_EQ(change(PWR_REGULATOR_VOLTAGE_SCALE1, &wrote, &took), HAL_OK);
   EXPECT_TRUE(wrote);
   EXPECT_LT(took, settle);
@@ -170,7 +157,7 @@ TEST_F(VoltageScaling, ActiveRangeIsLeftAloneARealChangeWaitsForBothReadyFlags) 
 TEST_F(VoltageScaling, ActiveRangeConfirmationIsAwaitedWithinItsOwnBudget) {
   bool wrote = false;
   Time took = 0;
-  const Time settle = board_.pwr().timing().vos_transition;
+  const Time settle = board.pwr().timing().vos_transition;
   // 201 polls at 4 MHz: a confirmation 30 us after the request is ready is still seen...
   EXPECT_EQ(change(PWR_REGULATOR_VOLTAGE_SCALE3, &wrote, &took, 30 * kMicrosecond), HAL_OK);
   EXPECT_GE(took, settle + 30 * kMicrosecond);
@@ -186,10 +173,10 @@ TEST_F(VoltageScaling, SlowClockAllowsASinglePollAndTimesOut) {
   // Below 20 kHz the budget is one pass: a range that is not ready at the first look fails.
   SystemCoreClock = 19999U;
   EXPECT_EQ(change(PWR_REGULATOR_VOLTAGE_SCALE2, &wrote, &took), HAL_TIMEOUT);
-  EXPECT_LT(took, board_.pwr().timing().vos_transition);
+  EXPECT_LT(took, board.pwr().timing().vos_transition);
   // The request stays; the regulator gets there in its own time.
   EXPECT_EQ(vosr() & (PWR_VOSR_VOS | PWR_VOSR_BOOSTEN), PWR_REGULATOR_VOLTAGE_SCALE2 | PWR_VOSR_BOOSTEN);
-  board_.time().advance(board_.pwr().timing().vos_transition);
+  board.time().advance(board.pwr().timing().vos_transition);
   EXPECT_EQ(HAL_PWREx_GetVoltageRange(), PWR_REGULATOR_VOLTAGE_SCALE2);
 
   // A garbage argument reaches no VOSR bit outside the range field.
@@ -222,3 +209,4 @@ TEST_F(QuickRegulator, SingleLookAtASlowClockSucceedsWhenTheRangeIsReady) {
 }
 
 }  // namespace
+}  // namespace ovrimo::test

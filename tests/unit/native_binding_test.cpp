@@ -2,40 +2,26 @@
 // never returns ends, and the exclusive-access retry when an exception comes in between.
 #include <gtest/gtest.h>
 
-#include "model/board.h"
-#include "native/binding.h"
-
-#include "hal.h"
+#include "firmware_fixture.h"
 #include "irq_handlers.h"
-#include "main.h"
 
-namespace ovrimo {
+namespace ovrimo::test {
 namespace {
 
 using model::kMillisecond;
 using model::Time;
 
-constexpr std::uint32_t kRccCier = 0x46020C00 + 0x050;
+constexpr std::uint32_t kRccCier = kRcc + 0x050;
 
-class NativeBinding : public ::testing::Test {
+class NativeBinding : public FirmwareTest {
  protected:
-  void SetUp() override {
-    uwTick = 0;
-    uwTickPrio = 1U << __NVIC_PRIO_BITS;
-    uwTickFreq = HAL_TICK_FREQ_DEFAULT;
-    SystemCoreClock = 4'000'000;
-    ASSERT_EQ(HAL_Init(), HAL_OK);
-  }
-  void TearDown() override { board.bus().set_observer({}); }
+  void SetUp() override { ASSERT_EQ(HAL_Init(), HAL_OK); }
 
   // Keeps the firmware busy (register reads of the tick) for `duration` of virtual time.
   void busy_for(Time duration) {
     const Time start = board.now();
     while (board.now() - start < duration) (void)HAL_GetTick();
   }
-
-  model::Board board;
-  native::Binding binding{board};
 };
 
 TEST_F(NativeBinding, SysTickIsTakenOnlyWhileInterruptsAreUnmasked) {
@@ -113,4 +99,4 @@ TEST_F(NativeBinding, ExclusiveClearIsRetriedWhenAnExceptionComesBetweenLoadAndS
 }
 
 }  // namespace
-}  // namespace ovrimo
+}  // namespace ovrimo::test

@@ -8,18 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "hal.h"
-#include "main.h"
-#include "model/board.h"
-#include "native/binding.h"
+#include "firmware_fixture.h"
 
+namespace ovrimo::test {
 namespace {
 
-using ovrimo::model::Board;
 using ovrimo::model::BusAccess;
 using ovrimo::model::kMillisecond;
 using ovrimo::model::Time;
-using ovrimo::native::Binding;
 
 constexpr uint32_t rcc_reg(size_t offset) { return RCC_BASE_NS + static_cast<uint32_t>(offset); }
 constexpr uint32_t kPll1Cfgr = rcc_reg(offsetof(RCC_TypeDef, PLL1CFGR));
@@ -55,28 +51,23 @@ const std::vector<Field> kFields = {
     {"PLL1Q", kPll1Cfgr, RCC_PLL1CFGR_PLL1QEN},
 };
 
-class KernelClocks : public ::testing::Test {
+class KernelClocks : public FirmwareTest {
  protected:
-  KernelClocks() : binding_(board_) {
-    uwTick = 0;
-    uwTickPrio = 1U << __NVIC_PRIO_BITS;
-    uwTickFreq = HAL_TICK_FREQ_DEFAULT;
-    SystemCoreClock = MSI_VALUE;
-    binding_.set_time_limit(board_.now() + 60 * ovrimo::model::kSecond);
+  KernelClocks() {
+    binding.set_time_limit(board.now() + 60 * ovrimo::model::kSecond);
     EXPECT_EQ(HAL_Init(), HAL_OK);
     SystemClock_Config();
   }
-  ~KernelClocks() override { board_.bus().set_observer({}); }
 
-  uint32_t rcc(const char* name) { return board_.rcc().reg(name); }
+  uint32_t rcc(const char* name) { return board.rcc().reg(name); }
 
   // Names of the fields in the order the firmware's stores changed them.
   void record() {
     changes_.clear();
     stores_.clear();
     for (uint32_t address : {kPll1Cfgr, kCcipr1, kCcipr2, kCcipr3, kBdcr})
-      last_[address] = board_.bus().read(address, 4);
-    board_.bus().set_observer([this](const BusAccess& a) {
+      last_[address] = board.bus().read(address, 4);
+    board.bus().set_observer([this](const BusAccess& a) {
       if (!a.is_write) return;
       stores_.push_back(a);
       auto last = last_.find(a.address);
@@ -106,8 +97,6 @@ class KernelClocks : public ::testing::Test {
     return pll;
   }
 
-  Board board_;
-  Binding binding_;
   std::map<uint32_t, uint32_t> last_;
   std::vector<std::string> changes_;
   std::vector<BusAccess> stores_;
@@ -115,7 +104,7 @@ class KernelClocks : public ::testing::Test {
 
 TEST_F(KernelClocks, TheBoardsUsart2RequestTouchesOnlyItsOwnSelector) {
   const uint32_t others = RCC_USART1CLKSOURCE_LSE | RCC_SPI1CLKSOURCE_HSI | RCC_ICLK_CLKSOURCE_MSIK;
-  board_.bus().write(kCcipr1, others, 4);
+  board.bus().write(kCcipr1, others, 4);
   RCC_PeriphCLKInitTypeDef request{};
   request.PeriphClockSelection = RCC_PERIPHCLK_USART2;
   request.Usart2ClockSelection = RCC_USART2CLKSOURCE_SYSCLK;
@@ -227,12 +216,12 @@ TEST_F(KernelClocks, AuxiliaryPllsKeepEveryOutputOnceEnabled) {
   ASSERT_EQ(HAL_RCCEx_PeriphCLKConfig(&r), HAL_OK);
   EXPECT_EQ(rcc("CCIPR2") & RCC_CCIPR2_MDF1SEL, RCC_MDF1CLKSOURCE_PLL3);
   EXPECT_EQ(HAL_RCCEx_GetPeriphCLKFreq(RCC_PERIPHCLK_MDF1), 8'000'000U);
-  EXPECT_EQ(board_.rcc().pll_hz(3, ovrimo::model::Rcc::PllOutput::Q), 8'000'000U);
+  EXPECT_EQ(board.rcc().pll_hz(3, ovrimo::model::Rcc::PllOutput::Q), 8'000'000U);
 }
 
 TEST_F(KernelClocks, OnlyAChangeOfAnAlreadySelectedRtcClockResetsTheBackupDomain) {
   // First choice, with the PWR clock off: no reset, and the PWR clock is off again afterwards.
-  board_.bus().write(kAhb3Enr, board_.bus().read(kAhb3Enr, 4) & ~RCC_AHB3ENR_PWREN, 4);
+  board.bus().write(kAhb3Enr, board.bus().read(kAhb3Enr, 4) & ~RCC_AHB3ENR_PWREN, 4);
   RCC_PeriphCLKInitTypeDef r{};
   r.PeriphClockSelection = RCC_PERIPHCLK_RTC;
   r.RTCClockSelection = RCC_RTCCLKSOURCE_LSE;
@@ -241,7 +230,7 @@ TEST_F(KernelClocks, OnlyAChangeOfAnAlreadySelectedRtcClockResetsTheBackupDomain
   EXPECT_EQ(stores_with(kBdcr, RCC_BDCR_BDRST), 0);
   EXPECT_EQ(rcc("BDCR") & RCC_BDCR_RTCSEL, RCC_RTCCLKSOURCE_LSE);
   EXPECT_EQ(rcc("AHB3ENR") & RCC_AHB3ENR_PWREN, 0U);
-  EXPECT_NE(board_.pwr().reg("DBPR") & PWR_DBPR_DBP, 0U);
+  EXPECT_NE(board.pwr().reg("DBPR") & PWR_DBPR_DBP, 0U);
 
   // The same choice again: still no reset.
   record();
@@ -262,10 +251,10 @@ TEST_F(KernelClocks, OnlyAChangeOfAnAlreadySelectedRtcClockResetsTheBackupDomain
 
   r.RTCClockSelection = RCC_RTCCLKSOURCE_LSI;
   record();
-  const Time start = board_.now();
+  const Time start = board.now();
   ASSERT_EQ(HAL_RCCEx_PeriphCLKConfig(&r), HAL_OK);
   EXPECT_EQ(stores_with(kBdcr, RCC_BDCR_BDRST), 1);
-  EXPECT_GE(board_.now() - start, board_.rcc().timing().lse_startup);
+  EXPECT_GE(board.now() - start, board.rcc().timing().lse_startup);
   EXPECT_EQ(rcc("BDCR") & RCC_BDCR_RTCSEL, RCC_RTCCLKSOURCE_LSI);
   EXPECT_EQ(rcc("BDCR") & (settings | RCC_BDCR_LSERDY), settings | RCC_BDCR_LSERDY);
   EXPECT_EQ(rcc("BDCR") & RCC_BDCR_BDRST, 0U);
@@ -274,3 +263,4 @@ TEST_F(KernelClocks, OnlyAChangeOfAnAlreadySelectedRtcClockResetsTheBackupDomain
 }
 
 }  // namespace
+}  // namespace ovrimo::test

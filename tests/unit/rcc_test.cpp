@@ -7,21 +7,16 @@
 #include <cstddef>
 #include <vector>
 
-#include "hal.h"
-#include "hal_flash.h"
-#include "main.h"
-#include "model/board.h"
-#include "native/binding.h"
+#include "firmware_fixture.h"
 
+namespace ovrimo::test {
 namespace {
 
-using ovrimo::model::Board;
 using ovrimo::model::BoardConfig;
 using ovrimo::model::BusAccess;
 using ovrimo::model::kMicrosecond;
 using ovrimo::model::kMillisecond;
 using ovrimo::model::Time;
-using ovrimo::native::Binding;
 using ovrimo::native::StopReason;
 
 constexpr uint32_t rcc_reg(size_t offset) { return RCC_BASE_NS + static_cast<uint32_t>(offset); }
@@ -35,9 +30,6 @@ constexpr uint32_t kPll3Cfgr = rcc_reg(offsetof(RCC_TypeDef, PLL3CFGR));
 constexpr uint32_t kCcipr1 = rcc_reg(offsetof(RCC_TypeDef, CCIPR1));
 constexpr uint32_t kCcipr3 = rcc_reg(offsetof(RCC_TypeDef, CCIPR3));
 constexpr uint32_t kCier = rcc_reg(offsetof(RCC_TypeDef, CIER));
-constexpr uint32_t kFlashAcr = 0x40022000U;
-constexpr uint32_t kSysTickLoad = 0xE000E014U;
-constexpr uint32_t kSysTickPriorityByte = 0xE000ED23U;
 
 // One store the firmware made, with the tick count at that moment.
 struct Store {
@@ -46,26 +38,20 @@ struct Store {
   uint32_t tick;
 };
 
-class ClockDriver : public ::testing::Test {
+class ClockDriver : public FirmwareTest {
  protected:
-  explicit ClockDriver(BoardConfig config = {}) : board_(config), binding_(board_) {
-    uwTick = 0;
-    uwTickPrio = 1U << __NVIC_PRIO_BITS;
-    uwTickFreq = HAL_TICK_FREQ_DEFAULT;
+  explicit ClockDriver(BoardConfig config = {}) : FirmwareTest(config) {
     SystemCoreClock = 1U;  // stale on purpose: the driver must compute it
-    binding_.set_time_limit(board_.now() + 60 * ovrimo::model::kSecond);
+    binding.set_time_limit(board.now() + 60 * ovrimo::model::kSecond);
     EXPECT_EQ(HAL_Init(), HAL_OK);  // the tick every wait is measured on
     __HAL_RCC_PWR_CLK_ENABLE();     // as the board hook does
   }
-  ~ClockDriver() override { board_.bus().set_observer({}); }
 
-  uint32_t rcc(const char* name) { return board_.rcc().reg(name); }
-  uint32_t read(uint32_t address) { return board_.bus().read(address, 4); }
-  void write(uint32_t address, uint32_t value) { board_.bus().write(address, value, 4); }
+  uint32_t rcc(const char* name) { return board.rcc().reg(name); }
 
   void record() {
     stores_.clear();
-    board_.bus().set_observer([this](const BusAccess& a) {
+    board.bus().set_observer([this](const BusAccess& a) {
       if (a.is_write) stores_.push_back({a.address, a.value, uwTick});
     });
   }
@@ -110,14 +96,12 @@ class ClockDriver : public ::testing::Test {
     return clk;
   }
 
-  Board board_;
-  Binding binding_;
   std::vector<Store> stores_;
 };
 
 TEST_F(ClockDriver, BoardSetUpFromResetLeavesMsis4MHzOnRange4WithZeroWaitStates) {
   record();
-  const auto run = binding_.run([] { SystemClock_Config(); });
+  const auto run = binding.run([] { SystemClock_Config(); });
   ASSERT_EQ(run.reason, StopReason::Returned) << run.detail;  // no Error_Handler
 
   EXPECT_EQ(rcc("ICSCR1"), 0x44800000U);  // MSISRANGE 4, MSIKRANGE 4, MSIRGSEL
@@ -127,12 +111,12 @@ TEST_F(ClockDriver, BoardSetUpFromResetLeavesMsis4MHzOnRange4WithZeroWaitStates)
   EXPECT_EQ(rcc("CFGR1"), 0U);
   EXPECT_EQ(rcc("CFGR2"), 0x00006000U);
   EXPECT_EQ(rcc("CFGR3"), 0U);
-  EXPECT_EQ(read(kFlashAcr) & FLASH_ACR_LATENCY, 0U);
-  EXPECT_EQ(board_.pwr().reg("VOSR"), 0x00008000U);  // already range 4: nothing written
-  EXPECT_EQ(board_.rcc().sysclk_hz(), 4'000'000U);
+  EXPECT_EQ(read32(kFlashAcr) & FLASH_ACR_LATENCY, 0U);
+  EXPECT_EQ(board.pwr().reg("VOSR"), 0x00008000U);  // already range 4: nothing written
+  EXPECT_EQ(board.rcc().sysclk_hz(), 4'000'000U);
   EXPECT_EQ(SystemCoreClock, 4'000'000U);
-  EXPECT_EQ(read(kSysTickLoad), 3999U);
-  EXPECT_EQ(board_.bus().read(kSysTickPriorityByte, 1), 0xF0U);
+  EXPECT_EQ(read32(kSysTickLoad), 3999U);
+  EXPECT_EQ(board.bus().read(kSysTickPriorityByte, 1), 0xF0U);
 
   // The range request equals the running range: range written first, wait states after.
   const int range = first_store(kIcscr1, [](uint32_t v) { return (v & RCC_ICSCR1_MSIRGSEL) != 0U; });
@@ -162,10 +146,10 @@ TEST_F(ClockDriver, WaitStatesCoverTheFasterOfOldAndNewMsisRangeAtEveryWrite) {
   ASSERT_GE(acr, 0);
   ASSERT_GE(icscr, 0);
   EXPECT_LT(acr, icscr);
-  EXPECT_EQ(read(kFlashAcr) & FLASH_ACR_LATENCY, 1U);
-  EXPECT_EQ(board_.rcc().sysclk_hz(), 24'000'000U);
+  EXPECT_EQ(read32(kFlashAcr) & FLASH_ACR_LATENCY, 1U);
+  EXPECT_EQ(board.rcc().sysclk_hz(), 24'000'000U);
   EXPECT_EQ(SystemCoreClock, 24'000'000U);
-  EXPECT_EQ(read(kSysTickLoad), 23999U);
+  EXPECT_EQ(read32(kSysTickLoad), 23999U);
 
   // Slower: range first, wait states lowered after.
   record();
@@ -176,7 +160,7 @@ TEST_F(ClockDriver, WaitStatesCoverTheFasterOfOldAndNewMsisRangeAtEveryWrite) {
   ASSERT_GE(acr, 0);
   ASSERT_GE(icscr, 0);
   EXPECT_LT(icscr, acr);
-  EXPECT_EQ(read(kFlashAcr) & FLASH_ACR_LATENCY, 0U);
+  EXPECT_EQ(read32(kFlashAcr) & FLASH_ACR_LATENCY, 0U);
   EXPECT_EQ(SystemCoreClock, 12'000'000U);
 
   // The trim lands in the group of the requested range (ranges 0..3: MSITRIM0).
@@ -184,13 +168,13 @@ TEST_F(ClockDriver, WaitStatesCoverTheFasterOfOldAndNewMsisRangeAtEveryWrite) {
   osc.MSICalibrationValue = 0x07;
   ASSERT_EQ(HAL_RCC_OscConfig(&osc), HAL_OK);
   EXPECT_EQ(rcc("ICSCR2"), (0x07U << RCC_ICSCR2_MSITRIM0_Pos) | 0x00004210U);
-  EXPECT_EQ(read(kFlashAcr) & FLASH_ACR_LATENCY, 1U);
+  EXPECT_EQ(read32(kFlashAcr) & FLASH_ACR_LATENCY, 1U);
 }
 
 TEST_F(ClockDriver, RefusedRequestsLeaveTheRunningClockAlone) {
   SystemClock_Config();
   const uint32_t icscr1 = rcc("ICSCR1");
-  const uint32_t acr = read(kFlashAcr);
+  const uint32_t acr = read32(kFlashAcr);
 
   EXPECT_EQ(HAL_RCC_OscConfig(nullptr), HAL_ERROR);
   EXPECT_EQ(HAL_RCC_ClockConfig(nullptr, FLASH_LATENCY_0), HAL_ERROR);
@@ -211,17 +195,17 @@ TEST_F(ClockDriver, RefusedRequestsLeaveTheRunningClockAlone) {
   EXPECT_EQ(stores_to(kIcscr1), 0);
   EXPECT_EQ(stores_to(kFlashAcr), 0);
   EXPECT_EQ(rcc("ICSCR1"), icscr1);
-  EXPECT_EQ(read(kFlashAcr), acr);
-  EXPECT_EQ(board_.rcc().sysclk_hz(), 4'000'000U);
+  EXPECT_EQ(read32(kFlashAcr), acr);
+  EXPECT_EQ(board.rcc().sysclk_hz(), 4'000'000U);
 
   // A source that is not ready: the raised wait states and the enlarged divider written before
   // the check stay, the switch does not happen.
   RCC_ClkInitTypeDef clk = bus_request(RCC_SYSCLKSOURCE_HSE, RCC_SYSCLK_DIV1, RCC_HCLK_DIV2);
   EXPECT_EQ(HAL_RCC_ClockConfig(&clk, FLASH_LATENCY_2), HAL_ERROR);
-  EXPECT_EQ(read(kFlashAcr) & FLASH_ACR_LATENCY, 2U);
+  EXPECT_EQ(read32(kFlashAcr) & FLASH_ACR_LATENCY, 2U);
   EXPECT_EQ(rcc("CFGR2") & RCC_CFGR2_PPRE1, RCC_HCLK_DIV2);
   EXPECT_EQ(rcc("CFGR1"), 0U);
-  EXPECT_EQ(board_.rcc().sysclk_hz(), 4'000'000U);
+  EXPECT_EQ(board.rcc().sysclk_hz(), 4'000'000U);
 
   // A request with no such source is refused too, not written into the two-bit SW field.
   clk = bus_request(7U);
@@ -249,7 +233,7 @@ TEST_F(ClockDriver, DividersGrowBeforeAndShrinkAfterTheSwitchAndInUseOscillators
   EXPECT_LT(hpre, sw);
   EXPECT_EQ(rcc("CFGR1") & RCC_CFGR1_SWS, RCC_SYSCLKSOURCE_STATUS_HSE);
   EXPECT_EQ(SystemCoreClock, 8'000'000U);
-  EXPECT_EQ(read(kSysTickLoad), 7999U);
+  EXPECT_EQ(read32(kSysTickLoad), 7999U);
 
   // HSE now runs the core: it may not be stopped, while MSIS is free to go.
   hse.HSEState = RCC_HSE_OFF;
@@ -275,13 +259,13 @@ TEST_F(ClockDriver, DividersGrowBeforeAndShrinkAfterTheSwitchAndInUseOscillators
   EXPECT_LT(sw_back, hpre_back);
   EXPECT_LT(sw_back, acr_back);
   EXPECT_EQ(SystemCoreClock, 4'000'000U);
-  EXPECT_EQ(read(kSysTickLoad), 3999U);
+  EXPECT_EQ(read32(kSysTickLoad), 3999U);
 }
 
 TEST_F(ClockDriver, ReselectingTheRunningSourceRewritesNoDividerButRebasesTheTick) {
   SystemClock_Config();
   SystemCoreClock = 1U;
-  write(kSysTickLoad, 5U);
+  write32(kSysTickLoad, 5U);
   record();
   RCC_ClkInitTypeDef clk = bus_request(RCC_SYSCLKSOURCE_MSI);
   ASSERT_EQ(HAL_RCC_ClockConfig(&clk, FLASH_LATENCY_0), HAL_OK);
@@ -290,7 +274,7 @@ TEST_F(ClockDriver, ReselectingTheRunningSourceRewritesNoDividerButRebasesTheTic
   EXPECT_EQ(stores_to(kFlashAcr), 0);
   EXPECT_EQ(stores_to(kCfgr1), 1);
   EXPECT_EQ(SystemCoreClock, 4'000'000U);
-  EXPECT_EQ(read(kSysTickLoad), 3999U);
+  EXPECT_EQ(read32(kSysTickLoad), 3999U);
 }
 
 // A PLL with no input never locks: the wait gives up after limit+1 ticks, not one earlier.
@@ -327,9 +311,9 @@ class SlowHse : public ClockDriver {
     osc.OscillatorType = RCC_OSCILLATORTYPE_HSE;
     osc.HSEState = RCC_HSE_ON;
     align_to_tick();
-    const Time start = board_.now();
+    const Time start = board.now();
     const HAL_StatusTypeDef status = HAL_RCC_OscConfig(&osc);
-    *took = board_.now() - start;
+    *took = board.now() - start;
     return status;
   }
 };
@@ -376,14 +360,14 @@ TEST_F(ClockDriver, ClockResetFromAPllDrivenTreeReturnsToMsis4MHz) {
   ASSERT_EQ(HAL_RCC_ClockConfig(&clk, FLASH_LATENCY_1), HAL_OK);
   ASSERT_EQ(rcc("CFGR1") & RCC_CFGR1_SWS, RCC_SYSCLKSOURCE_STATUS_PLLCLK);
   ASSERT_EQ(SystemCoreClock, 24'000'000U);
-  write(kPll2Cfgr, RCC_PLLSOURCE_MSI | RCC_PLL2CFGR_PLL2PEN);
-  write(kPll3Cfgr, RCC_PLLSOURCE_HSI | RCC_PLL3CFGR_PLL3QEN);
-  write(kCr, read(kCr) | RCC_CR_PLL2ON | RCC_CR_PLL3ON);
-  write(kCcipr1, RCC_USART2CLKSOURCE_HSI | RCC_SPI1CLKSOURCE_MSIK);
-  write(kCcipr3, RCC_LPUART1CLKSOURCE_MSIK);
-  write(kCier, 0x1FFU);
+  write32(kPll2Cfgr, RCC_PLLSOURCE_MSI | RCC_PLL2CFGR_PLL2PEN);
+  write32(kPll3Cfgr, RCC_PLLSOURCE_HSI | RCC_PLL3CFGR_PLL3QEN);
+  write32(kCr, read32(kCr) | RCC_CR_PLL2ON | RCC_CR_PLL3ON);
+  write32(kCcipr1, RCC_USART2CLKSOURCE_HSI | RCC_SPI1CLKSOURCE_MSIK);
+  write32(kCcipr3, RCC_LPUART1CLKSOURCE_MSIK);
+  write32(kCier, 0x1FFU);
   HAL_Delay(1);
-  ASSERT_NE(read(kCr) & (RCC_CR_PLL2RDY | RCC_CR_PLL3RDY | RCC_CR_HSIRDY), 0U);
+  ASSERT_NE(read32(kCr) & (RCC_CR_PLL2RDY | RCC_CR_PLL3RDY | RCC_CR_HSIRDY), 0U);
 
   ASSERT_EQ(HAL_RCC_DeInit(), HAL_OK);
   HAL_Delay(1);  // let the stopped oscillators' flags drop
@@ -400,11 +384,11 @@ TEST_F(ClockDriver, ClockResetFromAPllDrivenTreeReturnsToMsis4MHz) {
   EXPECT_EQ(rcc("CSR"), 0x00004400U);  // reset-cause flags cleared, standby ranges kept
   EXPECT_EQ(rcc("CCIPR1"), RCC_USART2CLKSOURCE_HSI | RCC_SPI1CLKSOURCE_MSIK);
   EXPECT_EQ(rcc("CCIPR3"), RCC_LPUART1CLKSOURCE_MSIK);
-  EXPECT_EQ(read(kFlashAcr) & FLASH_ACR_LATENCY, 0U);
-  EXPECT_EQ(board_.rcc().sysclk_hz(), 4'000'000U);
+  EXPECT_EQ(read32(kFlashAcr) & FLASH_ACR_LATENCY, 0U);
+  EXPECT_EQ(board.rcc().sysclk_hz(), 4'000'000U);
   EXPECT_EQ(SystemCoreClock, 4'000'000U);
   EXPECT_EQ(HAL_RCC_GetSysClockFreq(), 4'000'000U);  // now from the CSR standby range
-  EXPECT_EQ(read(kSysTickLoad), 3999U);
+  EXPECT_EQ(read32(kSysTickLoad), 3999U);
   EXPECT_EQ(uwTickPrio, TICK_INT_PRIORITY);
 }
 
@@ -435,8 +419,9 @@ TEST_F(ClockDriver, PllDrivingTheCoreAcceptsOnlyAFractionChange) {
   ASSERT_EQ(HAL_RCC_OscConfig(&frac), HAL_OK);
   EXPECT_EQ(rcc("PLL1FRACR"), 4096U << RCC_PLL1FRACR_PLL1FRACN_Pos);
   EXPECT_NE(rcc("PLL1CFGR") & RCC_PLL1CFGR_PLL1FRACEN, 0U);
-  EXPECT_EQ(board_.rcc().sysclk_hz(), 25'000'000U);
+  EXPECT_EQ(board.rcc().sysclk_hz(), 25'000'000U);
   EXPECT_EQ(HAL_RCC_GetSysClockFreq(), 25'000'000U);
 }
 
 }  // namespace
+}  // namespace ovrimo::test

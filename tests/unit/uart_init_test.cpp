@@ -4,49 +4,22 @@
 
 #include <vector>
 
-#include "model/board.h"
-#include "native/binding.h"
+#include "firmware_fixture.h"
 
-#include "hal.h"
-#include "hal_uart.h"
-#include "main.h"
-
-namespace ovrimo {
+namespace ovrimo::test {
 namespace {
 
 using model::kMillisecond;
 using native::StopReason;
 
-constexpr std::uint32_t kRcc = 0x46020C00;
 constexpr std::uint32_t kApb1Enr1 = kRcc + 0x09C, kApb3Enr = kRcc + 0x0A8, kCcipr1 = kRcc + 0x0E0;
 constexpr std::uint32_t kGpiod = 0x42020C00;
-constexpr std::uint32_t kU = 0x40004400;
-constexpr std::uint32_t kCr1 = kU + 0x00, kCr2 = kU + 0x04, kCr3 = kU + 0x08, kBrr = kU + 0x0C, kIsr = kU + 0x1C,
-                        kPresc = kU + 0x2C;
+constexpr std::uint32_t kCr1 = kUsart2 + 0x00, kCr2 = kUsart2 + 0x04, kCr3 = kUsart2 + 0x08, kBrr = kUsart2 + 0x0C,
+                        kIsr = kUsart2 + 0x1C, kPresc = kUsart2 + 0x2C;
 
-class UartInit : public ::testing::Test {
+class UartInit : public FirmwareTest {
  protected:
-  // Firmware globals outlive a test: start every test from their start-up values.
-  void SetUp() override {
-    uwTick = 0;
-    uwTickPrio = 1U << __NVIC_PRIO_BITS;
-    uwTickFreq = HAL_TICK_FREQ_DEFAULT;
-    SystemCoreClock = 4'000'000;
-    huart2 = UART_HandleTypeDef{};
-    ASSERT_EQ(HAL_Init(), HAL_OK);
-  }
-  void TearDown() override { board.bus().set_observer({}); }
-
-  std::uint32_t read32(std::uint32_t address) { return board.bus().read(address, 4); }
-
-  // Every store from now on: address and value.
-  std::vector<std::pair<std::uint32_t, std::uint32_t>>& record_writes() {
-    writes_.clear();
-    board.bus().set_observer([this](const model::BusAccess& a) {
-      if (a.is_write) writes_.emplace_back(a.address, a.value);
-    });
-    return writes_;
-  }
+  void SetUp() override { ASSERT_EQ(HAL_Init(), HAL_OK); }
 
   // A handle on USART2 with the board's line settings and another rate.
   static UART_HandleTypeDef port(std::uint32_t baud) {
@@ -54,12 +27,6 @@ class UartInit : public ::testing::Test {
     h.Init.BaudRate = baud;
     return h;
   }
-
-  model::Board board;
-  native::Binding binding{board};
-
- private:
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> writes_;
 };
 
 TEST_F(UartInit, BoardSetUpLeavesAnIdle115200Baud8N1PortWithItsPinsAndClocks) {
@@ -248,7 +215,7 @@ TEST_F(UartInit, FlagWaitChecksTheFlagFirstThenTheDeadlineThenOverrun) {
   board.usart2().attach(peer);
   peer.send("ab");
   board.time().advance(kMillisecond);
-  (void)read32(kU + 0x24);  // 'a' taken, ORE from 'b' still pending
+  (void)read32(kUsart2 + 0x24);  // 'a' taken, ORE from 'b' still pending
   ASSERT_NE(read32(kIsr) & USART_ISR_ORE, 0u);
   huart2.RxState = HAL_UART_STATE_BUSY_RX;
   huart2.Lock = HAL_LOCKED;
@@ -260,10 +227,10 @@ TEST_F(UartInit, FlagWaitChecksTheFlagFirstThenTheDeadlineThenOverrun) {
   // Transmit-side waits and waits without a limit never look at ORE.
   peer.send("cd");
   board.time().advance(kMillisecond);
-  (void)read32(kU + 0x24);
+  (void)read32(kUsart2 + 0x24);
   ASSERT_NE(read32(kIsr) & USART_ISR_ORE, 0u);
   huart2.ErrorCode = HAL_UART_ERROR_NONE;
-  board.bus().write(kU + 0x28, 'x', 4);  // TC clear for one frame
+  board.bus().write(kUsart2 + 0x28, 'x', 4);  // TC clear for one frame
   EXPECT_EQ(UART_WaitOnFlagUntilTimeout(&huart2, UART_FLAG_TC, RESET, HAL_GetTick(), 100), HAL_OK);
   peer.send_at(board.now() + 5 * kMillisecond, "e");
   binding.set_time_limit(board.now() + 20 * kMillisecond);
@@ -305,4 +272,4 @@ TEST_F(UartInit, SetUpFailureStopsInTheErrorHandler) {
 }
 
 }  // namespace
-}  // namespace ovrimo
+}  // namespace ovrimo::test

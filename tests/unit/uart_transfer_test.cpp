@@ -7,14 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "model/board.h"
-#include "native/binding.h"
+#include "firmware_fixture.h"
 
-#include "hal.h"
-#include "hal_uart.h"
-#include "main.h"
-
-namespace ovrimo {
+namespace ovrimo::test {
 namespace {
 
 using model::kMicrosecond;
@@ -23,25 +18,18 @@ using model::kNanosecond;
 using model::LineByte;
 using model::Time;
 
-constexpr std::uint32_t kU = 0x40004400;
-constexpr std::uint32_t kCr3 = kU + 0x08, kIsr = kU + 0x1C;
+constexpr std::uint32_t kCr3 = kUsart2 + 0x08, kIsr = kUsart2 + 0x1C;
 constexpr Time kFrame = 87'500 * kNanosecond;  // 10 bits of 35 cycles of 250 ns
 
-class UartTransfer : public ::testing::Test {
+class UartTransfer : public FirmwareTest {
  protected:
   void SetUp() override {
-    uwTick = 0;
-    uwTickPrio = 1U << __NVIC_PRIO_BITS;
-    uwTickFreq = HAL_TICK_FREQ_DEFAULT;
-    SystemCoreClock = 4'000'000;
-    huart2 = UART_HandleTypeDef{};
     ASSERT_EQ(HAL_Init(), HAL_OK);
     MX_USART2_UART_Init();
     ASSERT_EQ(HAL_UART_GetState(&huart2), HAL_UART_STATE_READY);
     board.usart2().attach(peer);
     board.time().advance(200 * kMicrosecond);  // the transmitter's idle frame after set-up
   }
-  void TearDown() override { board.bus().set_observer({}); }
 
   std::uint32_t isr() { return board.bus().read(kIsr, 4); }
   std::vector<LineByte> frames(LineByte::Direction d) {
@@ -59,8 +47,6 @@ class UartTransfer : public ::testing::Test {
     return {status, buffer};
   }
 
-  model::Board board;
-  native::Binding binding{board};
   model::ScriptedPeer peer;
 };
 
@@ -275,7 +261,7 @@ class UartDmaAbort : public UartTransfer {
  protected:
   void SetUp() override {
     UartTransfer::SetUp();
-    board.bus().write(0x46020C00 + 0x088, board.bus().read(0x46020C00 + 0x088, 4) | 1u, 4);  // GPDMA1 clock
+    set_bits(kRcc + 0x088, 1u);  // GPDMA1 clock
     hdma.Instance = GPDMA1_Channel0;
     hdma.State = HAL_DMA_STATE_BUSY;
     hdma.Lock = HAL_LOCKED;
@@ -341,4 +327,4 @@ TEST_F(UartDmaAbort, UartAbortStopsItsLinkedChannelsAndFailsOnlyWhenOneWillNotSt
 }
 
 }  // namespace
-}  // namespace ovrimo
+}  // namespace ovrimo::test
