@@ -254,7 +254,8 @@ void add_bench_command(CLI::App& app, CommandRunner& run) {
       "Measure the application update of `ovrimo demo` on the emulated board: emulation speed and\n"
       "real-time factor, the update's board time and throughput against the line, the longest time a\n"
       "received byte waits in RDR (in core cycles) against one character time, and the first block's\n"
-      "reply delay (the erase of the application region). Each figure says how it was measured.");
+      "reply delay (the erase of the application region). Each figure says how it was measured.\n"
+      "The images default as for `ovrimo demo`.");
   add_update_options(*bench, *files);
   bench->footer(
       "Exit status: 0 measured; 1 bad command line or images; 2 the update did not go through.\n");

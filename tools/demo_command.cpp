@@ -86,7 +86,9 @@ void add_demo_command(CLI::App& app, CommandRunner& run) {
       "time, in this process), the bootloader programs it and hands off, and the new application\n"
       "prints its line. The console is shown as the operator sees it: on a terminal as it is, colours\n"
       "and all; otherwise with escape sequences as readable markers (⟨bold yellow⟩, ⟨clear screen⟩).\n"
-      "The XMODEM bytes themselves are summed up in a progress line.");
+      "The XMODEM bytes themselves are summed up in a progress line.\n\n"
+      "The images default to the firmware preset's build directory (build/firmware beside the\n"
+      "build/host this tool was built in, or $OVRIMO_FIRMWARE_DIR).");
   add_update_options(*demo, *files);
   demo->add_option("--limit", *limit, "Give up after this many seconds of board time (default 120)")
       ->check(CLI::PositiveNumber);
