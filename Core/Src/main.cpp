@@ -78,7 +78,11 @@ int main(void) {
       bl_rev.major = MAJOR;
       bl_rev.minor = MINOR;
       bl_rev.patch = REV;
-      flash_jump_to_app();
+      // An update cut short leaves a half image whose vectors look usable. Its metadata block, at
+      // the end of the image's first 512 KB, comes with the last blocks: without it, no jump.
+      if (app_is_valid()) {
+        flash_jump_to_app();
+      }
       // Only an image that cannot be started comes back here: stay in the menu.
       printf(CLI_FONT_RED "No valid application - please update.\r\n" CLI_FONT_WHITE);
     }
