@@ -21,7 +21,8 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/Core/Src/main.cpp PROPERTIES COM
 set(OVRIMO_FIRMWARE_DIR ${CMAKE_SOURCE_DIR}/build/firmware CACHE PATH "Build directory of the firmware preset")
 
 # Tests: one executable per file. tests/model exercises the board model alone, tests/unit the
-# native firmware against it.
+# native firmware against it. Suites whose name ends in Slow (whole-image transfers, runs that keep
+# to real time) also carry the label `slow`, so `ctest -LE slow` stays quick.
 function(ovrimo_add_tests folder label)
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*_test.cpp)
   foreach(source ${test_sources})
@@ -33,6 +34,16 @@ function(ovrimo_add_tests folder label)
     target_compile_definitions(${target} PRIVATE OVRIMO_FIRMWARE_DIR="${OVRIMO_FIRMWARE_DIR}")
     target_link_libraries(${target} PRIVATE ${ARGN} GTest::gtest_main)
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS ${label})
+    # Runs in ctest after the discovered tests are defined; a label list cannot pass through
+    # gtest_discover_tests' properties intact.
+    set(slow_labels ${CMAKE_CURRENT_BINARY_DIR}/${target}_slow_labels.cmake)
+    file(WRITE ${slow_labels}
+         "foreach(test IN LISTS ${target}_TESTS)\n"
+         "  if(test MATCHES \"Slow[.]\")\n"
+         "    set_tests_properties(\${test} PROPERTIES LABELS \"${label};slow\")\n"
+         "  endif()\n"
+         "endforeach()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${slow_labels})
   endforeach()
 endfunction()
 

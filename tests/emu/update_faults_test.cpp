@@ -1,0 +1,229 @@
+// Updates that go wrong, on the real image: what the sender sees byte for byte, what the operator
+// sees afterwards, and what is left in flash, including a board that loses power halfway through.
+#include <gtest/gtest.h>
+
+#include "e2e_support.h"
+#include "model/xmodem_sender.h"
+
+namespace ovrimo::emu {
+namespace {
+
+using namespace e2e;
+using model::XmodemSender;
+using testing::firmware_file;
+
+const std::string kAck(1, '\x06'), kNak(1, '\x15'), kCan(1, '\x18');
+
+std::string acks(std::size_t n) { return std::string(n, '\x06'); }
+
+// A board with 01.02.03 installed whose operator answers 'Y'; `sender` is on the line.
+class UpdateFaults : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_ARTEFACT(firmware_file("bootloader.elf"));
+    ASSERT_ARTEFACT(firmware_file("app-01.02.03.bin"));
+    ASSERT_ARTEFACT(firmware_file("app-01.02.04.bin"));
+    image = read_file(firmware_file("app-01.02.04.bin"));
+    rig = std::make_unique<Rig>(firmware_file("app-01.02.03.bin"));
+  }
+
+  void start(model::LinePeer* peer) {
+    if (peer != nullptr) rig->board().usart2().attach(*peer);
+    ASSERT_EQ(rig->run_to_question().reason, StopReason::OutputMatched);
+    rig->type("Y");
+  }
+  // Runs until the menu asks again after a failed transfer.
+  void run_to_second_question(Time limit) {
+    const RunResult r = rig->run_to_question(limit);
+    ASSERT_EQ(r.reason, StopReason::OutputMatched) << r.detail;
+  }
+  // What the device sent after the transfer line.
+  std::string after_transfer_line() {
+    const std::string all = rig->device_text();
+    const auto at = all.find(wire::kTransfer);
+    EXPECT_NE(at, std::string::npos);
+    return at == std::string::npos ? std::string() : all.substr(at + wire::kTransfer.size());
+  }
+  std::vector<std::uint8_t> prefix(std::size_t bytes) const { return {image.begin(), image.begin() + bytes}; }
+
+  std::vector<std::uint8_t> image;
+  std::unique_ptr<Rig> rig;
+};
+
+// The failure line, then the next pass: the white the failure line left unsent goes out in front
+// of the banner, and the screen is not cleared.
+std::string failed_then_menu(std::string_view version) { return wire::kFailed + wire::kWhite + wire::menu(version); }
+
+TEST_F(UpdateFaults, RefusedBlocksAreSentAgainAndTheTransferCompletesWithinTheErrorBudget) {
+  // 16 KB in 1024-byte blocks: block 4 arrives with a data byte flipped (CRC error), block 10
+  // without one of its bytes (the body read times out after 1 s). Each is refused with NAK and
+  // its repetition taken; two errors are within the budget of three.
+  XmodemSender sender;
+  const auto data = prefix(16 * 1024);
+  sender.add_image(data, {1024});
+  sender.add_eot();
+  sender.inject(3, 0, XmodemSender::Fault::corrupt_byte(3 + 100));
+  sender.inject(9, 0, XmodemSender::Fault::drop_byte(3 + 500));
+  ASSERT_NO_FATAL_FAILURE(start(&sender));
+  const RunResult r = rig->run_until_handoff(30 * kSecond);
+  ASSERT_EQ(r.reason, StopReason::HandOff) << r.detail;
+
+  const std::string expected = "C" + acks(3) + kNak + acks(6) + kNak + acks(7) + kAck + wire::kUpdated + wire::kJumping;
+  EXPECT_EQ(after_transfer_line(), expected) << describe_control(after_transfer_line().substr(0, 20));
+  EXPECT_EQ(sender.state(), XmodemSender::State::Done);
+  // Each refused block was written once, from its repetition, at its own place.
+  EXPECT_EQ(rig->flash(kAppBase, 16 * 1024), data);
+  EXPECT_TRUE(all_bytes(rig->flash(kAppBase + 16 * 1024, kPage127 - kAppBase - 16 * 1024), 0xFF));
+  EXPECT_EQ(rig->flash(kPage127, model::FlashArray::kPageSize), rig->flash_at_start(kPage127, model::FlashArray::kPageSize));
+  EXPECT_EQ(rig->board().core().handoff->vtor, kAppBase);
+}
+
+TEST_F(UpdateFaults, ALostAckMakesTheSenderRepeatABlockTheReceiverHasAndEndsInCanCan) {
+  // The sender does not hear the ACK of block 5 and sends block 5 again after 300 ms; the
+  // receiver wants block 6, refuses it twice with NAK and cancels at the third error.
+  XmodemSender::Options options;
+  options.reply_timeout = 300 * kMillisecond;
+  XmodemSender sender(options);
+  sender.add_image(prefix(16 * 1024), {1024});
+  sender.add_eot();
+  sender.inject(4, 0, XmodemSender::Fault::lose_ack());
+  ASSERT_NO_FATAL_FAILURE(start(&sender));
+  ASSERT_NO_FATAL_FAILURE(run_to_second_question(30 * kSecond));
+
+  // The region was erased by the first block, so the metadata block is gone: ff.ff.ff.
+  const std::string expected = "C" + acks(5) + kNak + kNak + kCan + kCan + failed_then_menu("ff.ff.ff");
+  EXPECT_EQ(after_transfer_line(), expected) << describe_control(after_transfer_line().substr(0, 12));
+  EXPECT_EQ(sender.state(), XmodemSender::State::Cancelled);
+  // The three attempts after the lost ACK all carried block number 5.
+  std::vector<std::uint8_t> numbers;
+  for (const auto& t : sender.transmissions())
+    if (t.step == 4) numbers.push_back(t.bytes.at(1));
+  EXPECT_EQ(numbers, (std::vector<std::uint8_t>{5, 5, 5, 5}));
+  EXPECT_FALSE(rig->board().core().handoff.has_value());
+}
+
+TEST_F(UpdateFaults, ACancelFromTheSenderEndsTheTransferWithoutReply) {
+  XmodemSender sender;
+  const auto data = prefix(3 * 1024);
+  sender.add_image(data, {1024});
+  sender.add_cancel(1);
+  ASSERT_NO_FATAL_FAILURE(start(&sender));
+  ASSERT_NO_FATAL_FAILURE(run_to_second_question(30 * kSecond));
+
+  // Three blocks taken, then the single CAN: no reply, straight to the failure line.
+  EXPECT_EQ(after_transfer_line(), "C" + acks(3) + failed_then_menu("ff.ff.ff"))
+      << describe_control(after_transfer_line().substr(0, 6));
+  EXPECT_EQ(rig->flash(kAppBase, 3 * 1024), data);
+  EXPECT_FALSE(rig->board().core().handoff.has_value());
+}
+
+TEST_F(UpdateFaults, AFlashErrorCancelsAtOnce) {
+  // The quad-word at 0x08010C40 (inside block 4) refuses to program.
+  rig->board().flash().fail_program(kAppBase + 3 * 1024 + 0x40);
+  XmodemSender sender;
+  sender.add_image(prefix(16 * 1024), {1024});
+  sender.add_eot();
+  ASSERT_NO_FATAL_FAILURE(start(&sender));
+  ASSERT_NO_FATAL_FAILURE(run_to_second_question(30 * kSecond));
+
+  // No NAK first: the error budget is spent at once.
+  EXPECT_EQ(after_transfer_line(), "C" + acks(3) + kCan + kCan + failed_then_menu("ff.ff.ff"))
+      << describe_control(after_transfer_line().substr(0, 7));
+  EXPECT_EQ(sender.state(), XmodemSender::State::Cancelled);
+  // Block 4 is written up to the quad-word that failed, and no further.
+  EXPECT_EQ(rig->flash(kAppBase, 3 * 1024 + 0x40), prefix(3 * 1024 + 0x40));
+  EXPECT_TRUE(all_bytes(rig->flash(kAppBase + 3 * 1024 + 0x40, 1024 - 0x40), 0xFF));
+}
+
+TEST_F(UpdateFaults, AnEraseErrorCancelsTheFirstBlock) {
+  // Page 20 does not erase: the first block is cancelled before anything is written.
+  rig->board().flash().fail_erase(kFlashBase + 20 * model::FlashArray::kPageSize);
+  XmodemSender sender;
+  sender.add_image(prefix(4 * 1024), {1024});
+  sender.add_eot();
+  ASSERT_NO_FATAL_FAILURE(start(&sender));
+  ASSERT_NO_FATAL_FAILURE(run_to_second_question(30 * kSecond));
+
+  // Pages 8 to 19 were erased before the failing one; page 20 keeps the old application.
+  EXPECT_EQ(after_transfer_line(), "C" + kCan + kCan + failed_then_menu("01.02.03"))
+      << describe_control(after_transfer_line().substr(0, 3));
+  const std::uint32_t page20 = kFlashBase + 20 * model::FlashArray::kPageSize;
+  EXPECT_TRUE(all_bytes(rig->flash(kAppBase, page20 - kAppBase), 0xFF));
+  EXPECT_EQ(rig->flash(page20, model::FlashArray::kPageSize), rig->flash_at_start(page20, model::FlashArray::kPageSize));
+}
+
+TEST(UpdateFaultsSlow, ASenderThatNeverStartsGetsNinetyStartRequestsAndTheMenuComesBack) {
+  ASSERT_ARTEFACT(firmware_file("bootloader.elf"));
+  ASSERT_ARTEFACT(firmware_file("app-01.02.03.bin"));
+  Rig rig(firmware_file("app-01.02.03.bin"));
+  ASSERT_EQ(rig.run_to_question().reason, StopReason::OutputMatched);
+  rig.type("Y");  // and nothing more: nobody is on the line
+  const RunResult r = rig.run_to_question(100 * kSecond);
+  ASSERT_EQ(r.reason, StopReason::OutputMatched) << r.detail;
+
+  const std::string all = rig.device_text();
+  const auto at = all.find(wire::kTransfer);
+  ASSERT_NE(at, std::string::npos);
+  const std::size_t first_c = at + wire::kTransfer.size();
+  EXPECT_EQ(all.substr(first_c), std::string(90, 'C') + wire::kStartTimeout + failed_then_menu("01.02.03"));
+
+  // The first request 1 s after the call (after the transfer line's 5-6 ms pause), then one
+  // every receive timeout: more than 1000 ticks, plus the request's own frame.
+  const auto bytes = rig.device_bytes();
+  ASSERT_GE(bytes.size(), first_c + 90);
+  const Time first = bytes[first_c].start - bytes[first_c - 1].end;
+  EXPECT_GE(first, 1005 * kMillisecond) << ms(first);
+  EXPECT_LE(first, 1007 * kMillisecond + 100 * kMicrosecond) << ms(first);
+  for (std::size_t i = first_c + 1; i < first_c + 90; ++i) {
+    const Time period = bytes[i].start - bytes[i - 1].start;
+    EXPECT_GE(period, 1000 * kMillisecond) << i - first_c;
+    EXPECT_LE(period, 1001 * kMillisecond + 100 * kMicrosecond) << i - first_c;
+  }
+  // Nothing was erased: the installed application is still there, and still shown.
+  EXPECT_EQ(rig.flash(kFlashBase, model::FlashArray::kSize), rig.flash_at_start());
+}
+
+TEST(UpdateFaultsSlow, PowerLostHalfwayLeavesABoardThatStaysInTheMenu) {
+  ASSERT_ARTEFACT(firmware_file("bootloader.elf"));
+  ASSERT_ARTEFACT(firmware_file("app-01.02.03.bin"));
+  ASSERT_ARTEFACT(firmware_file("app-01.02.04.bin"));
+  const auto image = read_file(firmware_file("app-01.02.04.bin"));
+  std::vector<std::uint8_t> flash_at_power_loss;
+  {
+    Rig rig(firmware_file("app-01.02.03.bin"));
+    XmodemSender sender;
+    sender.add_image(image, {1024});
+    sender.add_eot();
+    rig.board().usart2().attach(sender);
+    ASSERT_EQ(rig.run_to_question().reason, StopReason::OutputMatched);
+    rig.type("Y");
+    // Power goes when 256 of the 512 blocks are in.
+    while (sender.current_step() < 256 && sender.state() != XmodemSender::State::Done) {
+      const RunResult r = rig.run_for(100 * kMillisecond);
+      ASSERT_EQ(r.reason, StopReason::TimeLimit) << r.detail;
+      ASSERT_LT(rig.board().now(), 60 * kSecond);
+    }
+    ASSERT_FALSE(rig.board().core().handoff.has_value());
+    flash_at_power_loss = rig.board().flash_array().bytes();
+    // Half an image: its vectors are in place, its metadata block is still erased.
+    EXPECT_EQ(std::vector<std::uint8_t>(flash_at_power_loss.begin() + (kAppBase - kFlashBase),
+                                        flash_at_power_loss.begin() + (kAppBase - kFlashBase) + 256 * 1024),
+              std::vector<std::uint8_t>(image.begin(), image.begin() + 256 * 1024));
+  }
+
+  // Power on again with that flash: the menu shows no version, and without an answer the boot
+  // path refuses the half image and shows the menu again instead of jumping.
+  Rig rig(Rig::FromFlash{}, flash_at_power_loss);
+  const RunResult r = rig.run_to_question();
+  ASSERT_EQ(r.reason, StopReason::OutputMatched) << r.detail;
+  const RunResult second = rig.run_to_question(20 * kSecond);
+  EXPECT_EQ(second.reason, StopReason::OutputMatched) << second.detail;
+  EXPECT_FALSE(rig.board().core().handoff.has_value());
+  EXPECT_EQ(rig.device_text(), wire::kClear + wire::menu("ff.ff.ff") + wire::kHandOff + wire::kNoApplication +
+                                   wire::kWhite + wire::menu("ff.ff.ff"));
+  // The board did not give up on itself: BOOT_STATUS is still high.
+  EXPECT_EQ(rig.board().gpio('F').drive(0), model::PinDrive::High);
+}
+
+}  // namespace
+}  // namespace ovrimo::emu
