@@ -5,6 +5,7 @@
 #include "hal.h"
 #include "hal_flash.h"
 #include "hal_pwr_ex.h"
+#include "hal_rcc_internal.h"
 
 extern "C" {
 
@@ -28,19 +29,6 @@ uint32_t msis_range_index() {
     return READ_BIT(RCC->ICSCR1, RCC_ICSCR1_MSISRANGE) >> RCC_ICSCR1_MSISRANGE_Pos;
   }
   return READ_BIT(RCC->CSR, RCC_CSR_MSISSRANGE) >> RCC_CSR_MSISSRANGE_Pos;
-}
-
-// Polls until the bits `mask` of `reg` are all set (`set`) or all clear. The tick is read once
-// before the first poll; the wait gives up only when more than `timeout` ticks have passed, so a
-// flag that is already there costs one tick read and a missing one costs timeout+1 ticks.
-HAL_StatusTypeDef wait_flag(const reg32_t& reg, uint32_t mask, bool set, uint32_t timeout) {
-  const uint32_t tickstart = HAL_GetTick();
-  while ((READ_BIT(reg, mask) == mask) != set) {
-    if ((HAL_GetTick() - tickstart) > timeout) {
-      return HAL_TIMEOUT;
-    }
-  }
-  return HAL_OK;
 }
 
 // Flash wait states with read-back: the controller may refuse a value (it keeps the old one), and
@@ -667,13 +655,9 @@ uint32_t HAL_RCC_GetSysClockFreq(void) {
   }
 
   if (sysclk_source == RCC_SYSCLKSOURCE_STATUS_PLLCLK) {
-    // Single-precision arithmetic, truncated at the end: the FPU of the core does this cheaply
-    // and the fractional multiplier needs it.
-    const uint32_t pllm = (READ_BIT(RCC->PLL1CFGR, RCC_PLL1CFGR_PLL1M) >> RCC_PLL1CFGR_PLL1M_Pos) + 1U;
-    const uint32_t pllfracen = READ_BIT(RCC->PLL1CFGR, RCC_PLL1CFGR_PLL1FRACEN) >> RCC_PLL1CFGR_PLL1FRACEN_Pos;
-    const float fracn1 = static_cast<float>(
-        pllfracen * (READ_BIT(RCC->PLL1FRACR, RCC_PLL1FRACR_PLL1FRACN) >> RCC_PLL1FRACR_PLL1FRACN_Pos));
-    const uint32_t plln = READ_BIT(RCC->PLL1DIVR, RCC_PLL1DIVR_PLL1N);
+    const uint32_t cfgr = READ_REG(RCC->PLL1CFGR);
+    const uint32_t fracr = READ_REG(RCC->PLL1FRACR);
+    const uint32_t divr = READ_REG(RCC->PLL1DIVR);
     float input;
     switch (pll_oscsource) {
       case RCC_PLLSOURCE_HSI:
@@ -686,10 +670,7 @@ uint32_t HAL_RCC_GetSysClockFreq(void) {
         input = static_cast<float>(msirange);
         break;
     }
-    const float pllvco =
-        (input / static_cast<float>(pllm)) * (static_cast<float>(plln) + (fracn1 / 8192.0f) + 1.0f);
-    const uint32_t pllr = (READ_BIT(RCC->PLL1DIVR, RCC_PLL1DIVR_PLL1R) >> RCC_PLL1DIVR_PLL1R_Pos) + 1U;
-    sysclockfreq = static_cast<uint32_t>(pllvco / static_cast<float>(pllr));
+    sysclockfreq = pll_output(pll_vco(input, cfgr, divr, fracr), divr, RCC_PLL1DIVR_PLL1R, RCC_PLL1DIVR_PLL1R_Pos);
   }
   return sysclockfreq;
 }

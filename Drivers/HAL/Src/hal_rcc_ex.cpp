@@ -3,20 +3,9 @@
 #include "hal_rcc_ex.h"
 
 #include "hal.h"
+#include "hal_rcc_internal.h"
 
 namespace {
-
-// Polls until the bits `mask` of `reg` are all set (`set`) or all clear; gives up once more than
-// `timeout` ticks have passed since the first tick read.
-HAL_StatusTypeDef wait_flag(const reg32_t& reg, uint32_t mask, bool set, uint32_t timeout) {
-  const uint32_t tickstart = HAL_GetTick();
-  while ((READ_BIT(reg, mask) == mask) != set) {
-    if ((HAL_GetTick() - tickstart) > timeout) {
-      return HAL_TIMEOUT;
-    }
-  }
-  return HAL_OK;
-}
 
 // ---------------------------------------------------------------------------------------------
 // PLL2 / PLL3. Both have PLL1's register layout without the boost divider, so one routine serves
@@ -65,16 +54,12 @@ struct PllFrequencies {
   uint32_t p, q, r;
 };
 
-// Output frequencies from the live registers, in single precision and truncated, like the system
-// clock query. Source "none" is computed from MSIS, as for source MSI.
+// Output frequencies from the live registers, with the system clock query's arithmetic. Source
+// "none" is computed from MSIS, as for source MSI.
 PllFrequencies pll_frequencies(const reg32_t& cfgr_reg, const reg32_t& divr_reg, const reg32_t& fracr_reg) {
   const uint32_t divr = READ_REG(divr_reg);
   const uint32_t cfgr = READ_REG(cfgr_reg);
-  const uint32_t n = divr & RCC_PLL1DIVR_PLL1N;
-  const uint32_t m = ((cfgr & RCC_PLL1CFGR_PLL1M) >> RCC_PLL1CFGR_PLL1M_Pos) + 1U;
-  const uint32_t fracen = (cfgr & RCC_PLL1CFGR_PLL1FRACEN) >> RCC_PLL1CFGR_PLL1FRACEN_Pos;
-  const float fracn =
-      static_cast<float>(fracen * (READ_BIT(fracr_reg, RCC_PLL1FRACR_PLL1FRACN) >> RCC_PLL1FRACR_PLL1FRACN_Pos));
+  const uint32_t fracr = READ_REG(fracr_reg);
   float input;
   switch (cfgr & RCC_PLL1CFGR_PLL1SRC) {
     case RCC_PLLSOURCE_HSI:
@@ -87,12 +72,9 @@ PllFrequencies pll_frequencies(const reg32_t& cfgr_reg, const reg32_t& divr_reg,
       input = static_cast<float>(MSIRangeTable[__HAL_RCC_GET_MSI_RANGE() >> RCC_ICSCR1_MSISRANGE_Pos]);
       break;
   }
-  const float vco = (input / static_cast<float>(m)) * (static_cast<float>(n) + (fracn / 8192.0f) + 1.0f);
+  const float vco = pll_vco(input, cfgr, divr, fracr);
   auto output = [&](uint32_t enable, uint32_t field, uint32_t pos) -> uint32_t {
-    if ((cfgr & enable) == 0U) {
-      return 0U;
-    }
-    return static_cast<uint32_t>(vco / static_cast<float>(((divr & field) >> pos) + 1U));
+    return ((cfgr & enable) == 0U) ? 0U : pll_output(vco, divr, field, pos);
   };
   return PllFrequencies{output(RCC_PLL1CFGR_PLL1PEN, RCC_PLL1DIVR_PLL1P, RCC_PLL1DIVR_PLL1P_Pos),
                         output(RCC_PLL1CFGR_PLL1QEN, RCC_PLL1DIVR_PLL1Q, RCC_PLL1DIVR_PLL1Q_Pos),
