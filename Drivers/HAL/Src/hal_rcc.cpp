@@ -40,27 +40,6 @@ HAL_StatusTypeDef flash_set_latency(uint32_t latency) {
 
 uint32_t flash_latency() { return __HAL_FLASH_GET_LATENCY(); }
 
-// The PWR registers are reachable only with the PWR bus clock on. Switches it on for the
-// lifetime of the object when it was off, and back off at every exit.
-class PwrClockScope {
- public:
-  PwrClockScope() : switched_on_(__HAL_RCC_PWR_IS_CLK_DISABLED()) {
-    if (switched_on_) {
-      __HAL_RCC_PWR_CLK_ENABLE();
-    }
-  }
-  ~PwrClockScope() {
-    if (switched_on_) {
-      __HAL_RCC_PWR_CLK_DISABLE();
-    }
-  }
-  PwrClockScope(const PwrClockScope&) = delete;
-  PwrClockScope& operator=(const PwrClockScope&) = delete;
-
- private:
-  bool switched_on_;
-};
-
 // Backup-domain registers (BDCR) are write-protected until DBP is set.
 HAL_StatusTypeDef enable_backup_domain_access() {
   if (READ_BIT(PWR->DBPR, PWR_DBPR_DBP) == 0U) {

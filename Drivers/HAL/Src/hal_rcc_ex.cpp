@@ -175,10 +175,7 @@ void filter_source(KernelClockRequest& k, uint32_t value, uint32_t hclk, uint32_
 // Changing the RTC clock means resetting the whole backup domain; it is done only when a clock
 // other than the requested one is already selected.
 void rtc_source(KernelClockRequest& k, uint32_t value) {
-  const bool pwr_was_off = __HAL_RCC_PWR_IS_CLK_DISABLED();
-  if (pwr_was_off) {
-    __HAL_RCC_PWR_CLK_ENABLE();
-  }
+  PwrClockScope pwr_clock;
   SET_BIT(PWR->DBPR, PWR_DBPR_DBP);
   if (wait_flag(PWR->DBPR, PWR_DBPR_DBP, true, RCC_DBP_TIMEOUT_VALUE) != HAL_OK) {
     k.set_ret(HAL_TIMEOUT);
@@ -198,9 +195,6 @@ void rtc_source(KernelClockRequest& k, uint32_t value) {
       }
     }
     k.gated(RCC->BDCR, RCC_BDCR_RTCSEL, value);
-  }
-  if (pwr_was_off) {
-    __HAL_RCC_PWR_CLK_DISABLE();
   }
 }
 

@@ -21,6 +21,27 @@ inline HAL_StatusTypeDef wait_flag(const reg32_t& reg, uint32_t mask, bool set, 
   return HAL_OK;
 }
 
+// The PWR registers are reachable only with the PWR bus clock on. Switches it on for the
+// lifetime of the object when it was off, and back off at every exit.
+class PwrClockScope {
+ public:
+  PwrClockScope() : switched_on_(__HAL_RCC_PWR_IS_CLK_DISABLED()) {
+    if (switched_on_) {
+      __HAL_RCC_PWR_CLK_ENABLE();
+    }
+  }
+  ~PwrClockScope() {
+    if (switched_on_) {
+      __HAL_RCC_PWR_CLK_DISABLE();
+    }
+  }
+  PwrClockScope(const PwrClockScope&) = delete;
+  PwrClockScope& operator=(const PwrClockScope&) = delete;
+
+ private:
+  bool switched_on_;
+};
+
 // VCO frequency of a PLL from its CFGR, DIVR and FRACR values and the frequency at its input:
 // input / M * (N + FRACN / 8192 + 1). Single-precision arithmetic, truncated only at the outputs:
 // the core's FPU does it cheaply and the fractional multiplier needs it. PLL1, PLL2 and PLL3 share
