@@ -213,9 +213,8 @@ UpdateDemo::UpdateDemo(UpdateDemoOptions options) : options_(std::move(options))
   blocks_ = sender_->plan().size();
   sender_->add_eot();
 
-  board_->flash().on_flash_changed([this](std::uint32_t, std::uint32_t size) {
-    if (size == model::FlashArray::kPageSize) page_erases_.push_back(board_->now());
-  });
+  board_->flash().on_flash_changed(
+      [this](std::uint32_t, std::uint32_t size) { flash_changes_.push_back(FlashChange{board_->now(), size}); });
 }
 
 UpdateDemo::~UpdateDemo() {

@@ -93,8 +93,12 @@ class UpdateDemo {
   std::optional<AppVersion> new_version() const { return to_version_; }
   const std::optional<std::string>& app_line() const { return app_line_; }
   const std::vector<BlockAck>& acks() const { return acks_; }
-  // Times at which a flash page erase completed.
-  const std::vector<model::Time>& page_erases() const { return page_erases_; }
+  // Every program or erase the flash completed: when, and how many bytes (8 KB for a page).
+  struct FlashChange {
+    model::Time at;
+    std::uint32_t size;
+  };
+  const std::vector<FlashChange>& flash_changes() const { return flash_changes_; }
   // Core clock when the transfer started (the bootloader's own clock set-up).
   std::uint64_t transfer_hclk_hz() const { return transfer_hclk_hz_; }
   // The board's character time (one frame at its own bit clock) when the transfer started.
@@ -128,7 +132,7 @@ class UpdateDemo {
   std::string failure_;
   std::optional<std::string> app_line_;
   std::vector<BlockAck> acks_;
-  std::vector<model::Time> page_erases_;
+  std::vector<FlashChange> flash_changes_;
   std::uint64_t transfer_hclk_hz_ = 0;
   model::Time transfer_char_time_ = 0;
   Mark run_start_, run_end_;
