@@ -70,7 +70,10 @@ class DemoCli : public ::testing::Test {
   std::filesystem::path dir;
 };
 
-TEST_F(DemoCli, UpdatesTheSampleApplicationAndShowsTheConsoleReadably) {
+// Whole 512 KB updates: a few seconds each.
+class DemoCliSlow : public DemoCli {};
+
+TEST_F(DemoCliSlow, UpdatesTheSampleApplicationAndShowsTheConsoleReadably) {
   const Outcome o = ovrimo("demo");
   ASSERT_EQ(o.status, 0) << o.err << o.out;
 
@@ -119,7 +122,7 @@ TEST_F(DemoCli, AnUpdateWithoutAHandOffFailsAndBadInputIsRefused) {
   EXPECT_EQ(ovrimo("bench --bootloader " + (dir / "small.bin").string()).status, 1);
 }
 
-TEST_F(DemoCli, BenchFiguresHoldTogether) {
+TEST_F(DemoCliSlow, BenchFiguresHoldTogether) {
   const Outcome o = ovrimo("bench");
   ASSERT_EQ(o.status, 0) << o.err << o.out;
   std::smatch m;
