@@ -16,6 +16,19 @@ TEST(BootDialogue, ColdBootWithoutAnAnswerPrintsTheMenuWaits15sAndHandsOff) {
   ASSERT_ARTEFACT(firmware_file("app-01.02.03.bin"));
   Rig rig(firmware_file("app-01.02.03.bin"));
 
+  // BOOT_STATUS (PF0) goes high only once USART2 is up: stop within 10 us of the edge and look.
+  while (rig.board().gpio('F').trace(0).size() < 2) {
+    ASSERT_EQ(rig.run_for(10 * kMicrosecond).reason, StopReason::TimeLimit);
+    ASSERT_LT(rig.board().now(), 100 * kMillisecond) << "BOOT_STATUS never went high";
+  }
+  EXPECT_EQ(rig.board().gpio('F').trace(0)[1].drive, model::PinDrive::High);
+  const model::Usart& usart = rig.board().usart2();
+  EXPECT_EQ(usart.reg("BRR"), 35u);
+  EXPECT_EQ(usart.reg("CR1") & 0xDu, 0xDu);  // UE, RE, TE
+  EXPECT_EQ(usart.reg("ISR") & (model::Usart::kIsrTeack | model::Usart::kIsrReack),
+            model::Usart::kIsrTeack | model::Usart::kIsrReack);
+  EXPECT_TRUE(rig.device_text().empty());
+
   const RunResult r = rig.run_until_handoff(20 * kSecond);
   ASSERT_EQ(r.reason, StopReason::HandOff) << r.detail;
 
@@ -56,16 +69,11 @@ TEST(BootDialogue, ColdBootWithoutAnAnswerPrintsTheMenuWaits15sAndHandsOff) {
   const model::HandoffRecord& h = *rig.board().core().handoff;
   EXPECT_LT(bytes.back().end, h.when);
 
-  // BOOT_STATUS (PF0): driven low by the pin set-up, high once USART2 is up (its pins are on
-  // their alternate function), low at the hand-off before the jump, then released.
+  // BOOT_STATUS: driven low by the pin set-up, high (above) before the first character, low at
+  // the hand-off once the hand-off line is out, then released before the jump.
   const auto status = rig.board().gpio('F').trace(0);
-  const auto tx_pin = rig.board().gpio('D').trace(5);
   ASSERT_EQ(status.size(), 4u);
-  ASSERT_FALSE(tx_pin.empty());
-  EXPECT_EQ(tx_pin.front().drive, model::PinDrive::Alternate);
   EXPECT_EQ(status[0].drive, model::PinDrive::Low);
-  EXPECT_EQ(status[1].drive, model::PinDrive::High);
-  EXPECT_GT(status[1].time, tx_pin.front().time);
   EXPECT_LT(status[1].time, bytes.front().start);
   EXPECT_EQ(status[2].drive, model::PinDrive::Low);
   EXPECT_GT(status[2].time, bytes.back().end);

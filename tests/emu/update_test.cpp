@@ -94,9 +94,9 @@ TEST(UpdateSlow, BlocksOf128And1024BytesMixedEndWithTheFillerWrittenToo) {
   ASSERT_EQ(sender.plan().back().kind, XmodemSender::Step::Kind::Eot);
   ASSERT_NO_FATAL_FAILURE(update(rig, sender, u));
 
+  // Block numbers wrapped from 255 to 0 five times on the way; every block was taken at once.
   const std::string expected = "C" + std::string(blocks + 1, '\x06') + wire::kUpdated + wire::kJumping;
   EXPECT_EQ(u.sender_saw, expected) << describe_control(u.sender_saw.substr(0, 8));
-  // Block 256 is numbered 0 and the numbering wrapped several times: all were taken in order.
   EXPECT_TRUE(all_bytes(rig.flash(kAppBase + kImageSize, 512), XmodemSender::kFill));
   expect_updated(rig, u, kImageSize + 512);
 }
