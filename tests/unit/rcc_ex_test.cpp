@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "firmware_fixture.h"
+#include "rcc_registers.h"
 
 namespace ovrimo::test {
 namespace {
@@ -17,13 +18,6 @@ using ovrimo::model::BusAccess;
 using ovrimo::model::kMillisecond;
 using ovrimo::model::Time;
 
-constexpr uint32_t rcc_reg(size_t offset) { return RCC_BASE_NS + static_cast<uint32_t>(offset); }
-constexpr uint32_t kPll1Cfgr = rcc_reg(offsetof(RCC_TypeDef, PLL1CFGR));
-constexpr uint32_t kCcipr1 = rcc_reg(offsetof(RCC_TypeDef, CCIPR1));
-constexpr uint32_t kCcipr2 = rcc_reg(offsetof(RCC_TypeDef, CCIPR2));
-constexpr uint32_t kCcipr3 = rcc_reg(offsetof(RCC_TypeDef, CCIPR3));
-constexpr uint32_t kBdcr = rcc_reg(offsetof(RCC_TypeDef, BDCR));
-constexpr uint32_t kAhb3Enr = rcc_reg(offsetof(RCC_TypeDef, AHB3ENR));
 
 struct Field {
   const char* name;

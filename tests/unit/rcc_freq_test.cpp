@@ -5,33 +5,13 @@
 #include <cstddef>
 
 #include "firmware_fixture.h"
+#include "rcc_registers.h"
 
 namespace ovrimo::test {
 namespace {
 
 using ovrimo::model::kMillisecond;
 
-constexpr uint32_t rcc_reg(size_t offset) { return RCC_BASE_NS + static_cast<uint32_t>(offset); }
-constexpr uint32_t kCr = rcc_reg(offsetof(RCC_TypeDef, CR));
-constexpr uint32_t kIcscr1 = rcc_reg(offsetof(RCC_TypeDef, ICSCR1));
-constexpr uint32_t kCfgr1 = rcc_reg(offsetof(RCC_TypeDef, CFGR1));
-constexpr uint32_t kCfgr2 = rcc_reg(offsetof(RCC_TypeDef, CFGR2));
-constexpr uint32_t kCfgr3 = rcc_reg(offsetof(RCC_TypeDef, CFGR3));
-constexpr uint32_t kPll1Cfgr = rcc_reg(offsetof(RCC_TypeDef, PLL1CFGR));
-constexpr uint32_t kPll1Divr = rcc_reg(offsetof(RCC_TypeDef, PLL1DIVR));
-constexpr uint32_t kPll1Fracr = rcc_reg(offsetof(RCC_TypeDef, PLL1FRACR));
-constexpr uint32_t kPll2Cfgr = rcc_reg(offsetof(RCC_TypeDef, PLL2CFGR));
-constexpr uint32_t kPll2Divr = rcc_reg(offsetof(RCC_TypeDef, PLL2DIVR));
-constexpr uint32_t kPll2Fracr = rcc_reg(offsetof(RCC_TypeDef, PLL2FRACR));
-constexpr uint32_t kPll3Cfgr = rcc_reg(offsetof(RCC_TypeDef, PLL3CFGR));
-constexpr uint32_t kPll3Divr = rcc_reg(offsetof(RCC_TypeDef, PLL3DIVR));
-constexpr uint32_t kPll3Fracr = rcc_reg(offsetof(RCC_TypeDef, PLL3FRACR));
-constexpr uint32_t kCcipr1 = rcc_reg(offsetof(RCC_TypeDef, CCIPR1));
-constexpr uint32_t kCcipr2 = rcc_reg(offsetof(RCC_TypeDef, CCIPR2));
-constexpr uint32_t kCcipr3 = rcc_reg(offsetof(RCC_TypeDef, CCIPR3));
-constexpr uint32_t kBdcr = rcc_reg(offsetof(RCC_TypeDef, BDCR));
-constexpr uint32_t kCsr = rcc_reg(offsetof(RCC_TypeDef, CSR));
-constexpr uint32_t kAhb3Enr = rcc_reg(offsetof(RCC_TypeDef, AHB3ENR));
 constexpr uint32_t kPwrDbpr = PWR_BASE_NS + static_cast<uint32_t>(offsetof(PWR_TypeDef, DBPR));
 
 constexpr uint32_t divr(uint32_t n, uint32_t p, uint32_t q, uint32_t r) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "firmware_fixture.h"
+#include "rcc_registers.h"
 
 namespace ovrimo::test {
 namespace {
@@ -19,17 +20,6 @@ using ovrimo::model::kMillisecond;
 using ovrimo::model::Time;
 using ovrimo::native::StopReason;
 
-constexpr uint32_t rcc_reg(size_t offset) { return RCC_BASE_NS + static_cast<uint32_t>(offset); }
-constexpr uint32_t kCr = rcc_reg(offsetof(RCC_TypeDef, CR));
-constexpr uint32_t kIcscr1 = rcc_reg(offsetof(RCC_TypeDef, ICSCR1));
-constexpr uint32_t kCfgr1 = rcc_reg(offsetof(RCC_TypeDef, CFGR1));
-constexpr uint32_t kCfgr2 = rcc_reg(offsetof(RCC_TypeDef, CFGR2));
-constexpr uint32_t kCfgr3 = rcc_reg(offsetof(RCC_TypeDef, CFGR3));
-constexpr uint32_t kPll2Cfgr = rcc_reg(offsetof(RCC_TypeDef, PLL2CFGR));
-constexpr uint32_t kPll3Cfgr = rcc_reg(offsetof(RCC_TypeDef, PLL3CFGR));
-constexpr uint32_t kCcipr1 = rcc_reg(offsetof(RCC_TypeDef, CCIPR1));
-constexpr uint32_t kCcipr3 = rcc_reg(offsetof(RCC_TypeDef, CCIPR3));
-constexpr uint32_t kCier = rcc_reg(offsetof(RCC_TypeDef, CIER));
 
 // One store the firmware made, with the tick count at that moment.
 struct Store {
