@@ -73,6 +73,16 @@ class ClockDriver : public FirmwareTest {
     osc.MSIClockRange = range;
     return osc;
   }
+  // PLL1 on from `source`: M 1, N 12, every output divided by 2.
+  static RCC_OscInitTypeDef pll_request(uint32_t source) {
+    RCC_OscInitTypeDef osc{};
+    osc.PLL.PLLState = RCC_PLL_ON;
+    osc.PLL.PLLSource = source;
+    osc.PLL.PLLM = 1;
+    osc.PLL.PLLN = 12;
+    osc.PLL.PLLP = osc.PLL.PLLQ = osc.PLL.PLLR = 2;
+    return osc;
+  }
   static RCC_ClkInitTypeDef bus_request(uint32_t source, uint32_t ahb = RCC_SYSCLK_DIV1, uint32_t apb1 = RCC_HCLK_DIV1,
                                         uint32_t apb3 = RCC_HCLK_DIV1) {
     RCC_ClkInitTypeDef clk{};
@@ -270,12 +280,7 @@ TEST_F(ClockDriver, ReselectingTheRunningSourceRewritesNoDividerButRebasesTheTic
 // A PLL with no input never locks: the wait gives up after limit+1 ticks, not one earlier.
 TEST_F(ClockDriver, WaitsGiveUpAfterTheirLimitPlusOneTick) {
   SystemClock_Config();
-  RCC_OscInitTypeDef osc{};
-  osc.PLL.PLLState = RCC_PLL_ON;
-  osc.PLL.PLLSource = RCC_PLLSOURCE_NONE;
-  osc.PLL.PLLM = 1;
-  osc.PLL.PLLN = 12;
-  osc.PLL.PLLP = osc.PLL.PLLQ = osc.PLL.PLLR = 2;
+  RCC_OscInitTypeDef osc = pll_request(RCC_PLLSOURCE_NONE);
   align_to_tick();
   record();
   const uint32_t ticks_at_call = uwTick;
@@ -335,15 +340,10 @@ TEST_F(HseTooLate, ReadyAfterLimitPlusOneTicksIsATimeout) {
 TEST_F(ClockDriver, ClockResetFromAPllDrivenTreeReturnsToMsis4MHz) {
   SystemClock_Config();
   // PLL1 from MSIS: 4 MHz / 1 x 12 / 2 = 24 MHz, with HSI and the two other PLLs running.
-  RCC_OscInitTypeDef osc{};
+  RCC_OscInitTypeDef osc = pll_request(RCC_PLLSOURCE_MSI);
   osc.OscillatorType = RCC_OSCILLATORTYPE_HSI;
   osc.HSIState = RCC_HSI_ON;
   osc.HSICalibrationValue = RCC_HSICALIBRATION_DEFAULT;
-  osc.PLL.PLLState = RCC_PLL_ON;
-  osc.PLL.PLLSource = RCC_PLLSOURCE_MSI;
-  osc.PLL.PLLM = 1;
-  osc.PLL.PLLN = 12;
-  osc.PLL.PLLP = osc.PLL.PLLQ = osc.PLL.PLLR = 2;
   osc.PLL.PLLRGE = RCC_PLLVCIRANGE_0;
   ASSERT_EQ(HAL_RCC_OscConfig(&osc), HAL_OK);
   RCC_ClkInitTypeDef clk = bus_request(RCC_SYSCLKSOURCE_PLLCLK, RCC_SYSCLK_DIV1, RCC_HCLK_DIV1, RCC_HCLK_DIV2);
@@ -384,12 +384,7 @@ TEST_F(ClockDriver, ClockResetFromAPllDrivenTreeReturnsToMsis4MHz) {
 
 TEST_F(ClockDriver, PllDrivingTheCoreAcceptsOnlyAFractionChange) {
   SystemClock_Config();
-  RCC_OscInitTypeDef osc{};
-  osc.PLL.PLLState = RCC_PLL_ON;
-  osc.PLL.PLLSource = RCC_PLLSOURCE_MSI;
-  osc.PLL.PLLM = 1;
-  osc.PLL.PLLN = 12;
-  osc.PLL.PLLP = osc.PLL.PLLQ = osc.PLL.PLLR = 2;
+  const RCC_OscInitTypeDef osc = pll_request(RCC_PLLSOURCE_MSI);
   ASSERT_EQ(HAL_RCC_OscConfig(&osc), HAL_OK);
   RCC_ClkInitTypeDef clk = bus_request(RCC_SYSCLKSOURCE_PLLCLK);
   ASSERT_EQ(HAL_RCC_ClockConfig(&clk, FLASH_LATENCY_1), HAL_OK);
