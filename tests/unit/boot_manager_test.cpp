@@ -13,9 +13,6 @@ int firmware_main();
 namespace ovrimo::test {
 namespace {
 
-using model::kMillisecond;
-using model::kSecond;
-
 const std::string kMenu =
     "\x1b[1;33mOvrimo - Bootloader\r\n"
     "\x1b[1;37mBL Version:  (00.04.01)\r\n"

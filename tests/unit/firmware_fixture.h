@@ -22,6 +22,14 @@
 
 namespace ovrimo::test {
 
+using model::BusAccess;
+using model::kMicrosecond;
+using model::kMillisecond;
+using model::kNanosecond;
+using model::kSecond;
+using model::Time;
+using native::StopReason;
+
 // Addresses several tests name, written out rather than taken from the device header under test.
 inline constexpr std::uint32_t kSysTickCtrl = 0xE000E010, kSysTickLoad = 0xE000E014, kSysTickVal = 0xE000E018;
 inline constexpr std::uint32_t kAircr = 0xE000ED0C;

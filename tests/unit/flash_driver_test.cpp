@@ -12,9 +12,6 @@ namespace ovrimo::test {
 namespace {
 
 using model::FlashArray;
-using model::kMicrosecond;
-using model::kMillisecond;
-using model::Time;
 
 constexpr std::uint32_t kNskeyr = 0x40022008, kNssr = 0x40022020, kNscr = 0x40022028;
 constexpr std::uint32_t kApp = 0x08010000;  // page 8 of bank 1

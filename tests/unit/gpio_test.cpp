@@ -10,9 +10,8 @@
 namespace ovrimo::test {
 namespace {
 
-using ovrimo::model::BusAccess;
-using ovrimo::model::PinDrive;
-using ovrimo::model::PinEvent;
+using model::PinDrive;
+using model::PinEvent;
 
 constexpr uint32_t kAllPortClocks = 0x1FFU;  // RCC_AHB2ENR1 GPIOA..GPIOI
 

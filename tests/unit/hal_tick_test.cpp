@@ -10,10 +10,6 @@
 namespace ovrimo::test {
 namespace {
 
-using model::kMicrosecond;
-using model::kMillisecond;
-using model::Time;
-
 constexpr std::uint32_t kRccCfgr2 = kRcc + 0x020;
 
 class HalTick : public FirmwareTest {

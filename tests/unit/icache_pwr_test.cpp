@@ -12,12 +12,6 @@
 namespace ovrimo::test {
 namespace {
 
-using ovrimo::model::BusAccess;
-using ovrimo::model::kMicrosecond;
-using ovrimo::model::kMillisecond;
-using ovrimo::model::Time;
-using ovrimo::native::StopReason;
-
 // SysTick at 1 ms from the 4 MHz reset clock, and the tick counter from zero.
 class ICacheDriver : public FirmwareTest {
  protected:

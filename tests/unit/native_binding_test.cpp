@@ -8,9 +8,6 @@
 namespace ovrimo::test {
 namespace {
 
-using model::kMillisecond;
-using model::Time;
-
 constexpr std::uint32_t kRccCier = kRcc + 0x050;
 
 class NativeBinding : public FirmwareTest {

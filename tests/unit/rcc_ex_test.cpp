@@ -14,11 +14,6 @@
 namespace ovrimo::test {
 namespace {
 
-using ovrimo::model::BusAccess;
-using ovrimo::model::kMillisecond;
-using ovrimo::model::Time;
-
-
 struct Field {
   const char* name;
   uint32_t address;

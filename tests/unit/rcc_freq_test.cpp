@@ -10,8 +10,6 @@
 namespace ovrimo::test {
 namespace {
 
-using ovrimo::model::kMillisecond;
-
 constexpr uint32_t kPwrDbpr = PWR_BASE_NS + static_cast<uint32_t>(offsetof(PWR_TypeDef, DBPR));
 
 constexpr uint32_t divr(uint32_t n, uint32_t p, uint32_t q, uint32_t r) {

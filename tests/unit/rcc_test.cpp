@@ -13,13 +13,7 @@
 namespace ovrimo::test {
 namespace {
 
-using ovrimo::model::BoardConfig;
-using ovrimo::model::BusAccess;
-using ovrimo::model::kMicrosecond;
-using ovrimo::model::kMillisecond;
-using ovrimo::model::Time;
-using ovrimo::native::StopReason;
-
+using model::BoardConfig;
 
 // One store the firmware made, with the tick count at that moment.
 struct Store {

@@ -10,8 +10,6 @@
 namespace ovrimo::test {
 namespace {
 
-using model::kMillisecond;
-
 class SerialLink : public BroughtUpBoard {
  protected:
   void SetUp() override {

@@ -9,9 +9,6 @@
 namespace ovrimo::test {
 namespace {
 
-using model::kMillisecond;
-using native::StopReason;
-
 constexpr std::uint32_t kApb1Enr1 = kRcc + 0x09C, kApb3Enr = kRcc + 0x0A8, kCcipr1 = kRcc + 0x0E0;
 constexpr std::uint32_t kGpiod = 0x42020C00;
 constexpr std::uint32_t kCr1 = kUsart2 + 0x00, kCr2 = kUsart2 + 0x04, kCr3 = kUsart2 + 0x08, kBrr = kUsart2 + 0x0C,

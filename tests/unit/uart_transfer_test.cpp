@@ -12,11 +12,7 @@
 namespace ovrimo::test {
 namespace {
 
-using model::kMicrosecond;
-using model::kMillisecond;
-using model::kNanosecond;
 using model::LineByte;
-using model::Time;
 
 constexpr std::uint32_t kCr3 = kUsart2 + 0x08, kIsr = kUsart2 + 0x1C;
 constexpr Time kFrame = 87'500 * kNanosecond;  // 10 bits of 35 cycles of 250 ns

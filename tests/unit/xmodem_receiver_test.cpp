@@ -14,8 +14,6 @@
 namespace ovrimo::test {
 namespace {
 
-using model::kMillisecond;
-using model::kSecond;
 using model::XmodemSender;
 using Fault = XmodemSender::Fault;
 
