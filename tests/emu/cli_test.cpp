@@ -10,53 +10,16 @@
 #include <sstream>
 #include <string>
 
-#include "emu_support.h"
+#include "tool_support.h"
 
 namespace ovrimo::emu {
 namespace {
 
 using testing::firmware_file;
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class Cli : public ::testing::Test {
- protected:
-  void SetUp() override {
-#ifdef OVRIMO_CLI
-    tool = OVRIMO_CLI;
-#endif
-    ASSERT_FALSE(tool.empty()) << "the test was built without the path of the ovrimo tool";
-    ASSERT_TRUE(std::filesystem::exists(tool)) << tool;
-    dir = std::filesystem::temp_directory_path() /
-          ("ovrimo-cli-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-
-  Outcome ovrimo(const std::string& arguments) {
-    const auto out = dir / "stdout", err = dir / "stderr";
-    const std::string command =
-        tool + " " + arguments + " < /dev/null > " + out.string() + " 2> " + err.string();
-    const int raw = std::system(command.c_str());
-    Outcome o;
-    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    o.out = slurp(out);
-    o.err = slurp(err);
-    return o;
-  }
-
-  std::string tool;
-  std::filesystem::path dir;
-};
+using Cli = testing::ToolTest;
+using testing::Outcome;
+using testing::slurp;
 
 TEST_F(Cli, TheFlashFileKeepsTheApplicationAcrossPowerCycles) {
   const auto bootloader = firmware_file("bootloader.elf");

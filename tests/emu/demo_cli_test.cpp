@@ -12,7 +12,7 @@
 #include <regex>
 #include <string>
 
-#include "emu_support.h"
+#include "tool_support.h"
 
 namespace ovrimo::emu {
 namespace {
@@ -20,54 +20,18 @@ namespace {
 using testing::firmware_dir;
 using testing::firmware_file;
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using testing::Outcome;
+using testing::slurp;
+using testing::spill;
 
-std::string slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void spill(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-class DemoCli : public ::testing::Test {
+class DemoCli : public testing::ToolTest {
  protected:
   void SetUp() override {
-#ifdef OVRIMO_CLI
-    tool = OVRIMO_CLI;
-#endif
-    ASSERT_FALSE(tool.empty()) << "the test was built without the path of the ovrimo tool";
+    ToolTest::SetUp();
     ASSERT_ARTEFACT(firmware_file("bootloader.elf"));
     ASSERT_ARTEFACT(firmware_file("app-01.02.03.bin"));
     ASSERT_ARTEFACT(firmware_file("app-01.02.04.bin"));
-    dir = std::filesystem::temp_directory_path() /
-          ("ovrimo-demo-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir);
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-
-  // Runs the tool with its output in files (not a terminal), the images found through
-  // OVRIMO_FIRMWARE_DIR as scripts see them.
-  Outcome ovrimo(const std::string& arguments) {
-    const auto out = dir / "stdout", err = dir / "stderr";
-    const std::string command = "OVRIMO_FIRMWARE_DIR=" + firmware_dir().string() + " " + tool + " " + arguments +
-                                " < /dev/null > " + out.string() + " 2> " + err.string();
-    const int raw = std::system(command.c_str());
-    Outcome o;
-    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    o.out = slurp(out);
-    o.err = slurp(err);
-    return o;
-  }
-
-  std::string tool;
-  std::filesystem::path dir;
 };
 
 // Whole 512 KB updates: a few seconds each.

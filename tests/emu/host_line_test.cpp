@@ -15,24 +15,14 @@
 
 #include "emu/emulator.h"
 #include "emu/host_line.h"
-#include "emu_support.h"
+#include "tool_support.h"
 
 namespace ovrimo::emu {
 namespace {
 
 using testing::firmware_file;
 
-std::string drain(int fd) {
-  std::string out;
-  char buffer[512];
-  for (;;) {
-    pollfd p{fd, POLLIN, 0};
-    if (::poll(&p, 1, 0) <= 0) return out;
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n <= 0) return out;
-    out.append(buffer, static_cast<std::size_t>(n));
-  }
-}
+using testing::drain;
 
 // The sample application started as after a hand-off: it prints a line, then idles with its
 // receiver enabled.

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "e2e_support.h"
+#include "tool_support.h"
 #include "emu/host_line.h"
 
 namespace ovrimo::emu {
@@ -22,17 +23,7 @@ namespace {
 using namespace e2e;
 using testing::firmware_file;
 
-std::string drain(int fd) {
-  std::string out;
-  char buffer[512];
-  for (;;) {
-    pollfd p{fd, POLLIN, 0};
-    if (::poll(&p, 1, 0) <= 0) return out;
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n <= 0) return out;
-    out.append(buffer, static_cast<std::size_t>(n));
-  }
-}
+using testing::drain;
 
 std::filesystem::path find_sx() {
   for (const char* dir : {"/usr/bin", "/usr/local/bin", "/bin"}) {
@@ -97,10 +88,7 @@ class SxProcess {
   std::optional<int> status_;
 };
 
-std::string slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::slurp;
 
 // Boots with 01.02.03 installed, answers 'Y' on the terminal, hands the line to sx with `args`
 // and the 01.02.04 image, and checks the board after the jump. `blocks` is the number of blocks
