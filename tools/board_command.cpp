@@ -230,6 +230,7 @@ int run_board(const BoardOptions& o) {
     case emu::StopReason::Fault: status = kFirmwareFault; break;
     case emu::StopReason::MaskedSpin: status = kMaskedLoop; break;
     case emu::StopReason::Interrupted: status = kInterrupted; break;
+    case emu::StopReason::Returned: status = kNotReached; break;  // only native runs return
   }
 
   if (!o.flash_file.empty()) {

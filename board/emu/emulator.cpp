@@ -92,19 +92,6 @@ model::Time wall_to_time(std::chrono::steady_clock::duration d) {
 
 }  // namespace
 
-const char* to_string(StopReason reason) {
-  switch (reason) {
-    case StopReason::HandOff: return "hand-off to the application";
-    case StopReason::OutputMatched: return "expected output";
-    case StopReason::TimeLimit: return "time limit";
-    case StopReason::Fault: return "fault";
-    case StopReason::MaskedSpin: return "endless loop with interrupts masked";
-    case StopReason::Stalled: return "waiting for ever";
-    case StopReason::Interrupted: return "interrupted";
-  }
-  return "?";
-}
-
 // Unicorn's callbacks, with its exact signatures, forwarding to the emulator.
 struct Hooks {
   static void code(uc_engine* uc, std::uint64_t address, std::uint32_t size, void* user) {

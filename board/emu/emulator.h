@@ -33,22 +33,14 @@
 
 #include "emu/elf.h"
 #include "model/board.h"
+#include "model/run.h"
 
 struct uc_struct;
 
 namespace ovrimo::emu {
 
-enum class StopReason {
-  HandOff,        // the bootloader jumped into the application image
-  OutputMatched,  // a line printed on USART2 satisfied the line watch
-  TimeLimit,      // virtual time reached the limit
-  Fault,          // an access nobody answers, an undefined instruction, a spinning handler, ...
-  MaskedSpin,     // an endless loop in thread mode with interrupts masked (Error_Handler)
-  Stalled,        // an endless loop waiting for an event that nothing can produce any more
-  Interrupted,    // request_stop() from outside
-};
-
-const char* to_string(StopReason reason);
+using model::StopReason;
+using model::to_string;
 
 struct RunResult {
   StopReason reason = StopReason::TimeLimit;

@@ -52,17 +52,6 @@ const char* describe(const char* what, std::uint32_t value) {
 
 }  // namespace
 
-const char* to_string(StopReason reason) {
-  switch (reason) {
-    case StopReason::Returned: return "returned";
-    case StopReason::HandOff: return "hand-off";
-    case StopReason::MaskedSpin: return "endless loop with interrupts masked";
-    case StopReason::Fault: return "fault";
-    case StopReason::TimeLimit: return "time limit";
-  }
-  return "?";
-}
-
 Binding::Binding(model::Board& board, Costs costs)
     : board_(board), costs_(costs), time_limit_(board.now() + 600 * model::kSecond) {
   if (g_current != nullptr) {

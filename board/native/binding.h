@@ -15,6 +15,7 @@
 #include <string>
 
 #include "model/board.h"
+#include "model/run.h"
 
 namespace ovrimo::native {
 
@@ -25,15 +26,8 @@ struct Costs {
   std::uint32_t exception_cycles = 24;       // entry and return, 12 cycles each
 };
 
-enum class StopReason {
-  Returned,      // the firmware function returned normally
-  HandOff,       // control passed to the application image
-  MaskedSpin,    // an endless loop with interrupts masked (Error_Handler and kin)
-  Fault,         // bus fault or an exception whose handler only spins
-  TimeLimit,     // the run reached its virtual time limit
-};
-
-const char* to_string(StopReason reason);
+using model::StopReason;
+using model::to_string;
 
 class Stop : public std::runtime_error {
  public:
