@@ -144,6 +144,27 @@ struct Hooks {
     return true;
   }
 
+  // A data read of the application's flash goes through the code bus, where the instruction
+  // cache may answer with a line older than the array. The CPU's copy of those bytes is made
+  // what the bus answers just before the load takes them. Only this region is hooked: the
+  // bootloader reads it rarely (metadata, vectors, read-back), its own constants never.
+  static void application_read(uc_engine* uc, uc_mem_type, std::uint64_t address, int size, std::int64_t,
+                               void* user) {
+    auto* self = static_cast<Emulator*>(user);
+    const auto a = static_cast<std::uint32_t>(address);
+    std::uint8_t seen[8];
+    std::uint8_t served[8];
+    const auto n = static_cast<unsigned>(std::min(size, 8));
+    if (uc_mem_read(uc, a, seen, n) != UC_ERR_OK) return;
+    for (unsigned i = 0; i < n; ++i) served[i] = static_cast<std::uint8_t>(self->board_.bus().read(a + i, 1));
+    if (!std::equal(seen, seen + n, served)) uc_mem_write(uc, a, served, n);
+  }
+
+  static void application_store(uc_engine* uc, uc_mem_type type, std::uint64_t address, int size, std::int64_t value,
+                                void* user) {
+    (void)flash_store(uc, type, address, size, value, user);
+  }
+
   static bool unmapped(uc_engine*, uc_mem_type type, std::uint64_t address, int, std::int64_t, void* user) {
     auto* self = static_cast<Emulator*>(user);
     const auto a = static_cast<std::uint32_t>(address);
@@ -180,7 +201,20 @@ Emulator::Emulator(model::Board& board, EmulatorOptions options)
   // The CPU's own copy of flash, read-only to it: a store is refused and handed to the FLASH
   // model (Unicorn lets a store into memory mapped from our own buffer through even when the
   // mapping is read-only, so the copy is Unicorn's).
-  check(uc_mem_map(uc_, kFlashBase, kFlashSize, UC_PROT_READ | UC_PROT_EXEC), "map flash");
+  //
+  // The application's part is the exception: data reads there go through the code bus and the
+  // instruction cache (see application_read), and the CPU's copy of it must be rewritten during
+  // a load. Unicorn flushes its TLB when it writes a read-only page from outside, which breaks the
+  // load in progress, so that part is mapped writable and every store into it is handed to the
+  // FLASH model by a write hook instead; the copy the store leaves behind is corrected by the
+  // next read.
+  const std::uint32_t app = application_base();
+  if (app != kFlashBase + kFlashSize) {
+    check(uc_mem_map(uc_, kFlashBase, app - kFlashBase, UC_PROT_READ | UC_PROT_EXEC), "map flash");
+    check(uc_mem_map(uc_, app, kFlashBase + kFlashSize - app, UC_PROT_ALL), "map application flash");
+  } else {
+    check(uc_mem_map(uc_, kFlashBase, kFlashSize, UC_PROT_READ | UC_PROT_EXEC), "map flash");
+  }
   check(uc_mem_map_ptr(uc_, kSramBase, kSramSize, UC_PROT_ALL, sram_.data()), "map SRAM");
   for (auto [base, size] : {std::pair{kPeripheralBase, kPeripheralSize}, std::pair{kScsBase, kScsSize}}) {
     windows_.push_back(std::make_unique<MmioWindow>(MmioWindow{this, base}));
@@ -194,6 +228,14 @@ Emulator::Emulator(model::Board& board, EmulatorOptions options)
   check(uc_hook_add(uc_, &hook, UC_HOOK_MEM_WRITE_PROT, reinterpret_cast<void*>(Hooks::flash_store), this,
                     std::uint64_t{kFlashBase}, std::uint64_t{kFlashBase} + kFlashSize - 1),
         "hook flash stores");
+  if (app != kFlashBase + kFlashSize) {
+    check(uc_hook_add(uc_, &hook, UC_HOOK_MEM_READ, reinterpret_cast<void*>(Hooks::application_read), this,
+                      std::uint64_t{app}, std::uint64_t{kFlashBase} + kFlashSize - 1),
+          "hook application flash reads");
+    check(uc_hook_add(uc_, &hook, UC_HOOK_MEM_WRITE, reinterpret_cast<void*>(Hooks::application_store), this,
+                      std::uint64_t{app}, std::uint64_t{kFlashBase} + kFlashSize - 1),
+          "hook application flash stores");
+  }
   check(uc_hook_add(uc_, &hook, UC_HOOK_MEM_UNMAPPED, reinterpret_cast<void*>(Hooks::unmapped), this, 1, 0),
         "hook unmapped accesses");
   check(uc_hook_add(uc_, &hook, UC_HOOK_INTR, reinterpret_cast<void*>(Hooks::interrupt), this, 1, 0),

@@ -206,6 +206,13 @@ class Emulator {
     const std::uint32_t start = options_.bootloader_base + options_.bootloader_size;
     return pc >= start && pc < kFlashBase + kFlashSize;
   }
+  // Where the application's flash starts: above the bootloader, on a 4 KB mapping boundary;
+  // the end of flash when there is no such place.
+  std::uint32_t application_base() const {
+    const std::uint64_t start = std::uint64_t{options_.bootloader_base} + options_.bootloader_size;
+    const bool usable = start > kFlashBase && start < std::uint64_t{kFlashBase} + kFlashSize && (start & 0xFFFu) == 0;
+    return usable ? static_cast<std::uint32_t>(start) : kFlashBase + kFlashSize;
+  }
   std::string where(std::uint32_t pc) const { return symbols_.describe(pc); }
   static std::string exception_name(int exception);
   void trace_line(const std::string& text);

@@ -18,11 +18,12 @@ Board::Board(BoardConfig config)
       icache_(scheduler_),
       usart2_("USART2", Usart::kUsart2Base, scheduler_, rcc_),
       lpuart1_("LPUART1", Usart::kLpuart1Base, scheduler_, rcc_),
-      gpdma1_(scheduler_) {
+      gpdma1_(scheduler_),
+      code_bus_flash_(flash_array_, icache_) {
   // BDCR writes are gated by the power controller's backup-domain protection.
   rcc_.attach_pwr(&pwr_);
 
-  bus_.map("FLASH memory", FlashArray::kBase, FlashArray::kSize, flash_array_);
+  bus_.map("FLASH memory", FlashArray::kBase, FlashArray::kSize, code_bus_flash_);
 
   map_peripheral(rcc_);
   map_peripheral(pwr_, kAhb3Enr, 1u << 2);

@@ -75,6 +75,22 @@ class Board {
   Usart lpuart1_;
   Gpdma gpdma1_;
 
+  // Flash as the code bus presents it: data reads go through the instruction cache, stores to
+  // the array (and so to the FLASH controller).
+  class CodeBusFlash : public BusTarget {
+   public:
+    CodeBusFlash(FlashArray& array, ICache& icache) : array_(array), icache_(icache) {}
+    std::uint32_t read(std::uint32_t offset, unsigned size) override {
+      return icache_.read_flash(array_.bytes(), offset, size);
+    }
+    void write(std::uint32_t offset, std::uint32_t value, unsigned size) override { array_.write(offset, value, size); }
+
+   private:
+    FlashArray& array_;
+    ICache& icache_;
+  };
+  CodeBusFlash code_bus_flash_;
+
   struct ResetLine {
     std::uint32_t rstr_offset;
     std::uint32_t mask;

@@ -1,5 +1,7 @@
 #include "model/icache.h"
 
+#include <algorithm>
+
 namespace ovrimo::model {
 
 namespace {
@@ -69,8 +71,12 @@ void ICache::write_cr(std::uint32_t old_value, std::uint32_t written) {
   if (written & kCrHitMrst) regs_.at(kHmonr).set(0);
   if (written & kCrMissMrst) regs_.at(kMmonr).set(0);
 
-  // The associativity can only change while the cache reads as off.
-  if (!was_enabled) cr.assign_bits(kCrWaySel, written & kCrWaySel);
+  // The associativity can only change while the cache reads as off; the lines of the old
+  // arrangement mean nothing in the new one.
+  if (!was_enabled && ((old_value ^ written) & kCrWaySel) != 0) {
+    cr.assign_bits(kCrWaySel, written & kCrWaySel);
+    drop_lines();
+  }
 
   if (written & kCrEn) {
     cr.set_bits(kCrEn);  // enabling takes effect at once, and withdraws a pending disable
@@ -91,13 +97,13 @@ void ICache::finish_disable() {
   disable_event_ = 0;
   disable_requested_ = false;
   regs_.at(kCr).clear_bits(kCrEn);
-  // Switching off invalidates the cache, so that the next enable starts clean.
-  if (!invalidating()) start_invalidate();
+  if (behaviour.disable_drops_lines && !invalidating()) start_invalidate();
 }
 
 void ICache::start_invalidate() {
   // BSYENDF of an earlier invalidate stays until software clears it through FCR.
   regs_.at(kSr).set_bits(kSrBusyF);
+  drop_lines();
   scheduler_.cancel(invalidate_event_);
   invalidate_event_ = faults.invalidate_hangs ? 0 : scheduler_.after(timing_.invalidate, [this] { finish_invalidate(); });
 }
@@ -107,6 +113,65 @@ void ICache::finish_invalidate() {
   Register& sr = regs_.at(kSr);
   sr.clear_bits(kSrBusyF);
   sr.set_bits(kSrBsyEndF);
+}
+
+void ICache::drop_lines() {
+  for (Line& line : lines_) line.valid = false;
+}
+
+unsigned ICache::valid_lines() const {
+  unsigned n = 0;
+  for (const Line& line : lines_) n += line.valid ? 1u : 0u;
+  return n;
+}
+
+std::uint32_t ICache::read_flash(const std::vector<std::uint8_t>& array, std::uint32_t offset, unsigned size) {
+  // Lines are filled only while the cache is on and no invalidate is running; a disabled cache
+  // passes reads straight to flash and leaves its lines as they are.
+  Register& cr = regs_.at(kCr);
+  const bool active = cr.any(kCrEn) && !invalidating();
+  std::uint32_t value = 0;
+  for (unsigned i = 0; i < size; ++i) {
+    const std::uint32_t at = offset + i;
+    if (at >= array.size()) break;
+    std::uint8_t byte = array[at];
+    if (active) {
+      bool hit = false;
+      const Line& line = line_for(array, at, hit);
+      byte = line.data[at - line.base];
+      if (i == 0) {
+        Register& monitor = regs_.at(hit ? kHmonr : kMmonr);
+        const std::uint32_t limit = hit ? 0xFFFFFFFFu : 0xFFFFu;
+        if (cr.any(hit ? kCrHitMen : kCrMissMen) && monitor.value() < limit) monitor.set(monitor.value() + 1);
+      }
+    }
+    value |= std::uint32_t{byte} << (8 * i);
+  }
+  return value;
+}
+
+const ICache::Line& ICache::line_for(const std::vector<std::uint8_t>& array, std::uint32_t offset, bool& hit) {
+  const std::uint32_t base = offset & ~(kLineSize - 1);
+  const bool two_way = regs_.at(kCr).any(kCrWaySel);
+  const unsigned set = (base / kLineSize) % (two_way ? kLines / 2 : kLines);
+  Line* ways = two_way ? &lines_[2 * set] : &lines_[set];
+  const unsigned nways = two_way ? 2 : 1;
+  for (unsigned w = 0; w < nways; ++w) {
+    if (ways[w].valid && ways[w].base == base) {
+      if (two_way) lru_[set] = static_cast<std::uint8_t>(1 - w);
+      hit = true;
+      return ways[w];
+    }
+  }
+  hit = false;
+  const unsigned victim = two_way ? lru_[set] : 0;
+  Line& line = ways[victim];
+  line.valid = true;
+  line.base = base;
+  const std::size_t n = std::min<std::size_t>(kLineSize, array.size() - base);
+  std::copy_n(array.begin() + base, n, line.data.begin());
+  if (two_way) lru_[set] = static_cast<std::uint8_t>(1 - victim);
+  return line;
 }
 
 }  // namespace ovrimo::model

@@ -42,6 +42,12 @@ extern "C" flash_status flash_erase(uint32_t address) {
   if (HAL_FLASHEx_Erase(&erase_init, &error) == HAL_OK) {
     result = FLASH_OK;
   }
+  // The instruction cache also serves data reads of flash and does not see the erase: until its
+  // lines are dropped, the metadata or the vectors may still read as they were before. A failed
+  // erase may have cleared some pages, so the lines go in every case.
+  if (HAL_ICACHE_Invalidate() != HAL_OK) {
+    result = FLASH_ERROR;
+  }
 
   (void)HAL_FLASH_Lock();
   return result;
@@ -64,9 +70,14 @@ extern "C" flash_status flash_write(uint32_t address, const uint32_t* data, uint
       quadword_data[w] = data[i + w];
     }
 
-    if (HAL_FLASH_Program(FLASH_TYPEPROGRAM_QUADWORD, address,
-                          reinterpret_cast<uintptr_t>(quadword_data)) != HAL_OK) {
+    const HAL_StatusTypeDef programmed =
+        HAL_FLASH_Program(FLASH_TYPEPROGRAM_QUADWORD, address, reinterpret_cast<uintptr_t>(quadword_data));
+    // The read-back must see the array, not a cache line filled before the program.
+    const HAL_StatusTypeDef invalidated = HAL_ICACHE_Invalidate();
+    if (programmed != HAL_OK) {
       result |= FLASH_ERROR_WRITE;
+    } else if (invalidated != HAL_OK) {
+      result |= FLASH_ERROR_READBACK;
     } else {
       for (uint32_t w = 0U; w < kWordsPerQuadWord; ++w) {
         if (device_read32(address + 4U * w) != data[i + w]) {

@@ -117,6 +117,27 @@ TEST_F(UpdateFaults, ACancelFromTheSenderEndsTheTransferWithoutReply) {
   EXPECT_FALSE(rig->board().core().handoff.has_value());
 }
 
+TEST_F(UpdateFaults, AnUpdateCancelledAfterFourBlocksShowsNoVersionAndNeverJumps) {
+  // The menu read the metadata of 01.02.03, so the instruction cache holds its line; the erase
+  // and the four blocks do not touch it. Only an invalidate after the erase keeps the menu and
+  // the boot path from seeing the old magic and version over erased flash.
+  XmodemSender sender;
+  sender.add_image(prefix(4 * 1024), {1024});
+  sender.add_cancel(2);
+  ASSERT_NO_FATAL_FAILURE(start(&sender));
+  ASSERT_NO_FATAL_FAILURE(run_to_second_question(30 * kSecond));
+  EXPECT_EQ(after_transfer_line(), "C" + acks(4) + failed_then_menu("ff.ff.ff"))
+      << describe_control(after_transfer_line().substr(0, 6));
+
+  // No answer: the boot path refuses the four-block image and asks again.
+  const RunResult r = rig->run_to_question(20 * kSecond);
+  EXPECT_EQ(r.reason, StopReason::OutputMatched) << r.detail;
+  EXPECT_FALSE(rig->board().core().handoff.has_value());
+  EXPECT_NE(after_transfer_line().find(wire::kHandOff + wire::kNoApplication + wire::kWhite + wire::menu("ff.ff.ff")),
+            std::string::npos);
+  EXPECT_EQ(rig->flash(kAppBase, 4 * 1024), prefix(4 * 1024));
+}
+
 TEST_F(UpdateFaults, AFlashErrorCancelsAtOnce) {
   // The quad-word at 0x08010C40 (inside block 4) refuses to program.
   rig->board().flash().fail_program(kAppBase + 3 * 1024 + 0x40);

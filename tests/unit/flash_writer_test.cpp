@@ -140,6 +140,31 @@ TEST_F(FlashWriter, ReadBackMismatchIsReportedAndStopsTheBlock) {
   EXPECT_TRUE(flash_locked());
 }
 
+// With the cache on, a line filled before an erase or a program still holds the old words:
+// the writer must drop it before anything reads the region again, and fail if it cannot.
+TEST_F(FlashWriter, EraseAndWriteLeaveNoStaleCacheLineAndFailWhenTheCacheCannotBeInvalidated) {
+  fill_bank1(0x5A);
+  board.time().advance(board.icache().timing().invalidate);
+  write32(ICACHE_BASE, ICACHE_CR_EN | ICACHE_CR_WAYSEL);
+  constexpr std::uint32_t meta = FLASH_APP_START_ADDRESS + 0x7FF00;
+  ASSERT_EQ(read32(meta), 0x5A5A5A5Au);  // the menu read it: now in a line
+  flash_status status = FLASH_ERROR;
+  run_to_return([&] { status = flash_erase(FLASH_APP_START_ADDRESS); });
+  EXPECT_EQ(status, FLASH_OK);
+  EXPECT_EQ(read32(meta), 0xFFFFFFFFu);
+
+  const auto data = words(8);
+  ASSERT_EQ(read32(meta), 0xFFFFFFFFu);  // cached erased words; the read-back must not see them
+  EXPECT_EQ(write(meta, data, 8), FLASH_OK);
+  EXPECT_EQ(read32(meta + 16), data[4]);
+
+  board.icache().faults.invalidate_hangs = true;
+  EXPECT_EQ(write(meta + 32, data, 4), FLASH_ERROR_READBACK);
+  run_to_return([&] { status = flash_erase(FLASH_APP_START_ADDRESS); });
+  EXPECT_EQ(status, FLASH_ERROR);
+  EXPECT_TRUE(flash_locked());
+}
+
 TEST_F(FlashWriter, ControllerLockedAfterEveryCallEvenIfUnlockedBefore) {
   // Someone left the controller unlocked: each call still ends with it locked.
   board.bus().write(FlashController::kBase + 0x08, FlashController::kKey1, 4);

@@ -42,10 +42,8 @@ TEST_F(ICacheDriver, AssociativityOnlyWhileOffAndDisableWaitsForTheController) {
   EXPECT_GE(waited, board.icache().timing().disable);
   EXPECT_LT(waited, board.icache().timing().disable + 5 * kMicrosecond);
   EXPECT_EQ(icache_cr(), 0U);
-  // The old busy-end flag was cleared first; the one of this disable's invalidate follows.
-  EXPECT_EQ(board.icache().reg("SR"), ICACHE_SR_BUSYF);
-  board.time().advance(board.icache().timing().invalidate);
-  EXPECT_EQ(board.icache().reg("SR"), ICACHE_SR_BSYENDF);
+  // The old busy-end flag was cleared first; a disable starts no invalidate.
+  EXPECT_EQ(board.icache().reg("SR"), 0U);
   EXPECT_EQ(HAL_ICACHE_ConfigAssociativityMode(ICACHE_2WAYS), HAL_OK);
   EXPECT_EQ(icache_cr(), ICACHE_CR_WAYSEL);
 
@@ -79,6 +77,22 @@ TEST_F(ICacheDriver, DisableThatNeverCompletes) {
   HAL_StatusTypeDef status = HAL_OK;
   const auto run = binding.run([&] { status = HAL_ICACHE_Disable(); });
   EXPECT_EQ(run.reason, StopReason::TimeLimit);
+  EXPECT_EQ(uwTick - tick, 2U);
+}
+
+TEST_F(ICacheDriver, InvalidateWaitsForItsOwnEndAndGivesUpAfterOneMillisecond) {
+  board.time().advance(board.icache().timing().invalidate);  // leaves BSYENDF of the reset one
+  ASSERT_EQ(HAL_ICACHE_Enable(), HAL_OK);
+  const Time start = board.now();
+  EXPECT_EQ(HAL_ICACHE_Invalidate(), HAL_OK);
+  EXPECT_GE(board.now() - start, board.icache().timing().invalidate);
+  EXPECT_LT(board.now() - start, board.icache().timing().invalidate + 10 * kMicrosecond);
+  EXPECT_EQ(board.icache().reg("SR"), 0U);  // its end flag is cleared again
+  EXPECT_EQ(icache_cr(), ICACHE_CR_EN | ICACHE_CR_WAYSEL);
+
+  board.icache().faults.invalidate_hangs = true;
+  const uint32_t tick = uwTick;
+  EXPECT_EQ(HAL_ICACHE_Invalidate(), HAL_TIMEOUT);
   EXPECT_EQ(uwTick - tick, 2U);
 }
 

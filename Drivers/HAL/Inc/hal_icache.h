@@ -10,6 +10,8 @@
 
 // How long a disable may take to complete, in ms.
 #define ICACHE_DISABLE_TIMEOUT_VALUE 1U
+// How long a full invalidate may take to complete, in ms.
+#define ICACHE_INVALIDATE_TIMEOUT_VALUE 1U
 
 extern "C" {
 
@@ -20,6 +22,11 @@ HAL_StatusTypeDef HAL_ICACHE_Enable(void);
 // the disable request has been written in any case. With interrupts masked the tick stands
 // still, and the wait ends only when the controller clears EN.
 HAL_StatusTypeDef HAL_ICACHE_Disable(void);
+// Drops every cache line and waits for the controller to report the end of the invalidate. The
+// cache does not see flash erase or programming: after either, a read of the changed range may
+// be served from a line that still holds the old contents until this has run. HAL_TIMEOUT when
+// the end is not reported within ICACHE_INVALIDATE_TIMEOUT_VALUE ms.
+HAL_StatusTypeDef HAL_ICACHE_Invalidate(void);
 
 }  // extern "C"
 

@@ -36,4 +36,22 @@ HAL_StatusTypeDef HAL_ICACHE_Disable(void) {
   return HAL_OK;
 }
 
+HAL_StatusTypeDef HAL_ICACHE_Invalidate(void) {
+  // Clear the busy-end flag first, so that only the end of this invalidate (or of one already
+  // running, which drops the lines just the same) can raise it.
+  WRITE_REG(ICACHE->FCR, ICACHE_FCR_CBSYENDF);
+  SET_BIT(ICACHE->CR, ICACHE_CR_CACHEINV);
+
+  const uint32_t tickstart = HAL_GetTick();
+  while (READ_BIT(ICACHE->SR, ICACHE_SR_BSYENDF) == 0U) {
+    if ((HAL_GetTick() - tickstart) > ICACHE_INVALIDATE_TIMEOUT_VALUE) {
+      if (READ_BIT(ICACHE->SR, ICACHE_SR_BSYENDF) == 0U) {
+        return HAL_TIMEOUT;
+      }
+    }
+  }
+  WRITE_REG(ICACHE->FCR, ICACHE_FCR_CBSYENDF);
+  return HAL_OK;
+}
+
 }  // extern "C"
