@@ -16,6 +16,13 @@ typedef enum : uint8_t {
 
 // Receives exactly `length` bytes; on UART_ERROR the buffer contents are not to be relied on.
 uart_status uart_receive(uint8_t* data, uint16_t length);
+// A read fetched one byte per call, so that the caller can work between bytes, under the one
+// deadline a whole uart_receive would have: every byte must arrive within UART_TIMEOUT of the
+// moment uart_receive_start returned.
+uint32_t uart_receive_start(void);
+// Receives the read's next byte; UART_ERROR once the read's deadline has passed with no byte
+// waiting, or on an overrun.
+uart_status uart_receive_next(uint8_t* data, uint32_t start);
 // Sends a NUL-terminated string (without the NUL), then pauses 5 ms.
 uart_status uart_transmit_str(const uint8_t* data);
 // Sends one byte with no pause, so a protocol reply leaves at once.

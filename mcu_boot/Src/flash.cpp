@@ -16,6 +16,17 @@ constexpr uint32_t kPageShift = 13U;  // 8 KB pages
 constexpr uint32_t kWordsPerQuadWord = 4U;
 constexpr uint32_t kQuadWordBytes = 16U;
 
+// True when the quad-word programmed at `address` reads back as `expected`, word by word in
+// address order.
+bool reads_back(uint32_t address, const uint32_t* expected) {
+  for (uint32_t w = 0U; w < kWordsPerQuadWord; ++w) {
+    if (device_read32(address + 4U * w) != expected[w]) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 extern "C" flash_status flash_erase(uint32_t address) {
@@ -55,9 +66,19 @@ extern "C" flash_status flash_erase(uint32_t address) {
 
 extern "C" flash_status flash_write(uint32_t address, const uint32_t* data, uint32_t length_words) {
   uint8_t result = FLASH_OK;
-  uint32_t quadword_data[kWordsPerQuadWord];
 
   (void)HAL_FLASH_Unlock();
+
+  // The instruction cache also serves data reads of flash and does not see programming: a line
+  // filled before (the erased words, the metadata the menu read) would answer the read-back with
+  // the old contents. Dropped once here, before the block's first program, every line of the
+  // block is filled afterwards only by the read-back of a quad-word that has been programmed, so
+  // no read of the region can find an old line once this returns. Cheaper than an invalidate per
+  // quad-word, and the same guarantee: nothing else reads the region while a block is written.
+  if (HAL_ICACHE_Invalidate() != HAL_OK) {
+    (void)HAL_FLASH_Lock();
+    return FLASH_ERROR_READBACK;
+  }
 
   for (uint32_t i = 0U; (i + 3U < length_words) && (result == FLASH_OK); i += kWordsPerQuadWord) {
     if (address >= FLASH_APP_END_ADDRESS) {
@@ -65,26 +86,15 @@ extern "C" flash_status flash_write(uint32_t address, const uint32_t* data, uint
       break;
     }
 
-    // The driver programs from a RAM copy of exactly one quad-word.
-    for (uint32_t w = 0U; w < kWordsPerQuadWord; ++w) {
-      quadword_data[w] = data[i + w];
-    }
+    const uint32_t* const quadword = &data[i];
 
-    const HAL_StatusTypeDef programmed =
-        HAL_FLASH_Program(FLASH_TYPEPROGRAM_QUADWORD, address, reinterpret_cast<uintptr_t>(quadword_data));
-    // The read-back must see the array, not a cache line filled before the program.
-    const HAL_StatusTypeDef invalidated = HAL_ICACHE_Invalidate();
-    if (programmed != HAL_OK) {
+    // Program: the driver reads its four words straight from the caller's block, which stays
+    // untouched until we return, so no copy of them is needed.
+    if (HAL_FLASH_Program(FLASH_TYPEPROGRAM_QUADWORD, address, reinterpret_cast<uintptr_t>(quadword)) != HAL_OK) {
       result |= FLASH_ERROR_WRITE;
-    } else if (invalidated != HAL_OK) {
+    } else if (!reads_back(address, quadword)) {
+      // Read back: what the flash now holds, not what we meant to write.
       result |= FLASH_ERROR_READBACK;
-    } else {
-      for (uint32_t w = 0U; w < kWordsPerQuadWord; ++w) {
-        if (device_read32(address + 4U * w) != data[i + w]) {
-          result |= FLASH_ERROR_READBACK;
-          break;
-        }
-      }
     }
     address += kQuadWordBytes;
   }

@@ -13,6 +13,24 @@ extern "C" uart_status uart_receive(uint8_t* data, uint16_t length) {
   return UART_ERROR;
 }
 
+extern "C" uint32_t uart_receive_start(void) { return HAL_GetTick(); }
+
+extern "C" uart_status uart_receive_next(uint8_t* data, uint32_t start) {
+  // The driver's wait fails once more than its timeout has passed since the call began, so what
+  // is left of the read's time ends each byte's wait at the very tick a whole read would end.
+  const uint32_t elapsed = HAL_GetTick() - start;
+  if (elapsed < UART_TIMEOUT) {
+    return HAL_UART_Receive(&huart2, data, 1U, UART_TIMEOUT - elapsed) == HAL_OK ? UART_OK : UART_ERROR;
+  }
+  // No time left: to the driver a zero timeout means one look only, while a whole read still
+  // waits out the tick its deadline falls in, and takes a byte that is already waiting after it.
+  HAL_StatusTypeDef status = HAL_TIMEOUT;
+  do {
+    status = HAL_UART_Receive(&huart2, data, 1U, 0U);
+  } while ((status == HAL_TIMEOUT) && ((HAL_GetTick() - start) <= UART_TIMEOUT));
+  return status == HAL_OK ? UART_OK : UART_ERROR;
+}
+
 extern "C" uart_status uart_transmit_str(const uint8_t* data) {
   uint16_t length = 0U;
   while (data[length] != 0U) {

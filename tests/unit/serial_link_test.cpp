@@ -59,6 +59,47 @@ TEST_F(SerialLink, ReceiveTimeoutBoundsTheWholeCall) {
   EXPECT_LE(took, 1002 * kMillisecond);
 }
 
+TEST_F(SerialLink, ByteAtATimeReadEndsWhenAWholeReadWould) {
+  std::uint8_t byte = 0;
+  std::uint32_t start = 0;
+  uart_status status = UART_ERROR;
+
+  // Time left, nothing coming: the byte's wait ends 1 s after the read began, not after the call.
+  model::Time took = timed([&] {
+    start = uart_receive_start();
+    HAL_Delay(400U);
+    status = uart_receive_next(&byte, start);
+  });
+  EXPECT_EQ(status, UART_ERROR);
+  EXPECT_GE(took, 1000 * kMillisecond);
+  EXPECT_LE(took, 1002 * kMillisecond);
+
+  // Time up, but a byte is already waiting: it is taken, as a whole read's last look takes it.
+  peer.send_at(board.now() + kMillisecond, "a");
+  timed([&] {
+    start = uart_receive_start();
+    HAL_Delay(1005U);
+    status = uart_receive_next(&byte, start);
+  });
+  EXPECT_EQ(status, UART_OK);
+  EXPECT_EQ(byte, 'a');
+  // Time up and nothing waiting: refused at once.
+  took = timed([&] { status = uart_receive_next(&byte, start); });
+  EXPECT_EQ(status, UART_ERROR);
+  EXPECT_LT(took, kMillisecond);
+
+  // The deadline's own tick is still waited out: a byte arriving in it is taken.
+  timed([&] {
+    start = uart_receive_start();
+    while (HAL_GetTick() - start < UART_TIMEOUT) {
+    }
+    peer.send_at(board.now() + 3 * board.usart2().frame_time() / 2, "b");
+    status = uart_receive_next(&byte, start);
+  });
+  EXPECT_EQ(status, UART_OK);
+  EXPECT_EQ(byte, 'b');
+}
+
 TEST_F(SerialLink, StringLeavesWholeThenPausesFiveMilliseconds) {
   const model::Time start = board.now();
   uart_status status = UART_ERROR;

@@ -328,6 +328,29 @@ TEST_F(XmodemReceiver, PauseInsideABlockLeavesItsTailAsStrayBytes) {
   EXPECT_EQ(sender.state(), XmodemSender::State::Cancelled);
 }
 
+TEST_F(XmodemReceiver, DataBytesOfABlockShareOneDeadlineFromTheStartOfTheirRead) {
+  // The data are taken byte by byte, but the 1000 ms bound the whole data read, not each byte.
+  XmodemSender sender;
+  sender.add_image(app_image(2 * 1024, 19), {1024});
+  sender.add_eot();
+  // Block 1: 880 ms of silence half-way, the data complete some 970 ms after they began.
+  sender.inject(0, 0, Fault::pause_inside(3 + 512, 880 * kMillisecond));
+  // Block 2: the sender stalls half-way for longer than the data read and the CRC read together.
+  sender.inject(1, 0, Fault::pause_inside(3 + 512, 2500 * kMillisecond));
+
+  const native::RunResult result = receive(sender);
+  ASSERT_NE(result.reason, native::StopReason::TimeLimit) << result.detail;
+  ASSERT_GE(sender.received().size(), 3u);
+  EXPECT_EQ(sender.received().substr(0, 3), "C" + kAck + kNak);
+  // Refused when the data read's deadline, then the CRC read's own second, have run out: about
+  // 2 s after the data began, not 1 s after the last byte that came.
+  const model::Time frame = board.usart2().frame_time();
+  const model::Time data_start = sender.transmissions()[1].start + 4 * frame;
+  const model::Time nak_end = sender.received_times()[2];
+  EXPECT_GE(nak_end - data_start, 2000 * kMillisecond);
+  EXPECT_LE(nak_end - data_start, 2004 * kMillisecond);
+}
+
 TEST_F(XmodemReceiver, YmodemBlockZeroIsRefusedUntilTheBudgetIsSpent) {
   fill_flash(kAppStart, 0x1000, 0x77);
   const auto image = app_image(2048, 18);
