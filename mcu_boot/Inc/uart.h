@@ -23,6 +23,11 @@ uint32_t uart_receive_start(void);
 // Receives the read's next byte; UART_ERROR once the read's deadline has passed with no byte
 // waiting, or on an overrun.
 uart_status uart_receive_next(uint8_t* data, uint32_t start);
+// Waits at most `timeout_ms` for one byte.
+uart_status uart_receive_within(uint8_t* data, uint16_t timeout_ms);
+// Reads and discards bytes until none has arrived for `quiet_ms`, or for at most `limit_ms` in
+// all. `last` receives the last two bytes discarded, the latest in last[1] (0 where none came).
+void uart_drain(uint16_t quiet_ms, uint16_t limit_ms, uint8_t last[2]);
 // Sends a NUL-terminated string (without the NUL), then pauses 5 ms.
 uart_status uart_transmit_str(const uint8_t* data);
 // Sends one byte with no pause, so a protocol reply leaves at once.

@@ -25,6 +25,14 @@
 
 // Errors allowed in one whole transfer; the last one cancels it.
 #define X_MAX_ERRORS ((uint8_t)3U)
+// After an error the rest of a broken frame is read and dropped until the line has been quiet
+// this long, so that none of its bytes is taken for a header; the drain ends after the limit in
+// any case (a sender that never stops).
+#define X_PURGE_QUIET_MS ((uint16_t)100U)
+#define X_PURGE_LIMIT_MS ((uint16_t)3000U)
+// An EOT ends the transfer only when nothing follows it for this long (some 20 character times):
+// an EOT from a sender is followed by silence until our ACK, a 0x04 inside a frame is not.
+#define X_EOT_QUIET_MS ((uint16_t)2U)
 // Start requests sent before the receiver gives up waiting for the first block.
 #define X_START_RETRIES 90
 

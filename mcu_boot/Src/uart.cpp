@@ -31,6 +31,27 @@ extern "C" uart_status uart_receive_next(uint8_t* data, uint32_t start) {
   return status == HAL_OK ? UART_OK : UART_ERROR;
 }
 
+extern "C" uart_status uart_receive_within(uint8_t* data, uint16_t timeout_ms) {
+  return HAL_UART_Receive(&huart2, data, 1U, timeout_ms) == HAL_OK ? UART_OK : UART_ERROR;
+}
+
+extern "C" void uart_drain(uint16_t quiet_ms, uint16_t limit_ms, uint8_t last[2]) {
+  last[0] = 0U;
+  last[1] = 0U;
+  const uint32_t start = HAL_GetTick();
+  while ((HAL_GetTick() - start) <= limit_ms) {
+    uint8_t byte = 0U;
+    const HAL_StatusTypeDef status = HAL_UART_Receive(&huart2, &byte, 1U, quiet_ms);
+    if (status == HAL_OK) {
+      last[0] = last[1];
+      last[1] = byte;
+    } else if (status == HAL_TIMEOUT) {
+      return;  // quiet for long enough
+    }
+    // An overrun means bytes are still coming: go on reading.
+  }
+}
+
 extern "C" uart_status uart_transmit_str(const uint8_t* data) {
   uint16_t length = 0U;
   while (data[length] != 0U) {

@@ -107,7 +107,13 @@ void xmodem_receive(void) {
           status = xmodem_error_handler(&error_number, X_MAX_ERRORS);
         }
         break;
-      case X_EOT:
+      case X_EOT: {
+        uint8_t after = 0U;
+        if (uart_receive_within(&after, X_EOT_QUIET_MS) == UART_OK) {
+          // More bytes: a 0x04 of a broken frame, not the sender's end of transmission.
+          status = xmodem_error_handler(&error_number, X_MAX_ERRORS);
+          break;
+        }
         (void)uart_transmit_ch(X_ACK);
         (void)uart_transmit_str(reinterpret_cast<const uint8_t*>("\n\rFirmware updated!\n\r"));
         (void)uart_transmit_str(reinterpret_cast<const uint8_t*>("Jumping to user application...\n\r"));
@@ -115,6 +121,7 @@ void xmodem_receive(void) {
         // Back here only when the image cannot be started: the transfer has failed.
         status = X_ERROR;
         break;
+      }
       case X_CAN:
         status = X_ERROR;
         break;
@@ -202,6 +209,14 @@ xmodem_status xmodem_error_handler(uint8_t* error_number, uint8_t max_error_numb
   if (*error_number >= max_error_number) {
     (void)uart_transmit_ch(X_CAN);
     (void)uart_transmit_ch(X_CAN);
+    return X_ERROR;
+  }
+  // Whatever is still on its way belongs to the refused frame (a sender that stalled mid-block
+  // sends the rest of it later): drop it all before asking again, so that no byte of it, a 0x04
+  // in particular, is read as the next header. A sender that gives up meanwhile has said so.
+  uint8_t last[2];
+  uart_drain(X_PURGE_QUIET_MS, X_PURGE_LIMIT_MS, last);
+  if ((last[0] == X_CAN) && (last[1] == X_CAN)) {
     return X_ERROR;
   }
   (void)uart_transmit_ch(X_NAK);

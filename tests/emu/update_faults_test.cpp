@@ -138,6 +138,26 @@ TEST_F(UpdateFaults, AnUpdateCancelledAfterFourBlocksShowsNoVersionAndNeverJumps
   EXPECT_EQ(rig->flash(kAppBase, 4 * 1024), prefix(4 * 1024));
 }
 
+TEST_F(UpdateFaults, AFrameThatStallsIsDrainedSoThatA0x04InItsRestIsNoEndOfTransmission) {
+  // Block 2 stalls for 1.5 s after 503 of its 1029 bytes (an adapter or host hiccup). The
+  // receiver gives up on it; the rest of the frame arrives afterwards, and its third byte is 0x04.
+  // Read as a header that was an EOT: ACK, "Firmware updated!" and a jump into one block.
+  auto data = prefix(3 * 1024);
+  data[1024 + 503 + 2 - 3] = 0x04;
+  XmodemSender sender;
+  sender.add_image(data, {1024});
+  sender.add_eot();
+  sender.inject(1, 0, XmodemSender::Fault::pause_inside(503, 1500 * kMillisecond));
+  ASSERT_NO_FATAL_FAILURE(start(&sender));
+  const RunResult r = rig->run_until_handoff(30 * kSecond);
+  ASSERT_EQ(r.reason, StopReason::HandOff) << r.detail;
+
+  EXPECT_EQ(after_transfer_line(), "C" + kAck + kNak + acks(2) + kAck + wire::kUpdated + wire::kJumping)
+      << describe_control(after_transfer_line().substr(0, 8));
+  EXPECT_EQ(sender.state(), XmodemSender::State::Done);
+  EXPECT_EQ(rig->flash(kAppBase, 3 * 1024), data);
+}
+
 TEST_F(UpdateFaults, AFlashErrorCancelsAtOnce) {
   // The quad-word at 0x08010C40 (inside block 4) refuses to program.
   rig->board().flash().fail_program(kAppBase + 3 * 1024 + 0x40);

@@ -311,8 +311,7 @@ TEST_F(XmodemReceiver, PauseLongerThanASecondBetweenBlocksCostsOneError) {
   expect_flash_holds(image, image.size());
 }
 
-TEST_F(XmodemReceiver, PauseInsideABlockLeavesItsTailAsStrayBytes) {
-  // Data bytes that are no protocol byte, so the tail reads as noise.
+TEST_F(XmodemReceiver, PauseInsideABlockIsDrainedBeforeTheNakAndTheBlockSentAgain) {
   XmodemSender sender;
   const std::vector<std::uint8_t> data(128, 0x55);
   sender.add_block(XmodemSender::kSoh, data);
@@ -322,10 +321,15 @@ TEST_F(XmodemReceiver, PauseInsideABlockLeavesItsTailAsStrayBytes) {
 
   const native::RunResult result = receive(sender);
   ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
-  // The block times out (NAK), and nothing purges the line: the first two bytes of its tail
-  // are stray headers (NAK, then CAN CAN).
-  EXPECT_EQ(sender.received(), "C" + kAck + kNak + kNak + kCanCan);
-  EXPECT_EQ(sender.state(), XmodemSender::State::Cancelled);
+  // The block times out; its tail arrives during the CRC read and the drain, not as headers. The
+  // NAK waits for the line to go quiet, and the repetition is taken.
+  EXPECT_EQ(sender.received().substr(0, 5), "C" + kAck + kNak + kAck + kAck);
+  EXPECT_EQ(sender.state(), XmodemSender::State::Done);
+  const auto& times = sender.received_times();
+  const model::Time tail_end = sender.transmissions()[1].start + 60 * board.usart2().frame_time() +
+                               1500 * kMillisecond + (133 - 60) * board.usart2().frame_time();
+  EXPECT_GE(times[2] - tail_end, X_PURGE_QUIET_MS * kMillisecond);
+  EXPECT_LE(times[2] - tail_end, (X_PURGE_QUIET_MS + 2) * kMillisecond);
 }
 
 TEST_F(XmodemReceiver, DataBytesOfABlockShareOneDeadlineFromTheStartOfTheirRead) {
@@ -342,13 +346,14 @@ TEST_F(XmodemReceiver, DataBytesOfABlockShareOneDeadlineFromTheStartOfTheirRead)
   ASSERT_NE(result.reason, native::StopReason::TimeLimit) << result.detail;
   ASSERT_GE(sender.received().size(), 3u);
   EXPECT_EQ(sender.received().substr(0, 3), "C" + kAck + kNak);
-  // Refused when the data read's deadline, then the CRC read's own second, have run out: about
-  // 2 s after the data began, not 1 s after the last byte that came.
+  // Refused when the data read's deadline, then the CRC read's own second, have run out (about
+  // 2 s after the data began, not 1 s after the last byte that came), and the line has been
+  // quiet for the drain.
   const model::Time frame = board.usart2().frame_time();
   const model::Time data_start = sender.transmissions()[1].start + 4 * frame;
   const model::Time nak_end = sender.received_times()[2];
-  EXPECT_GE(nak_end - data_start, 2000 * kMillisecond);
-  EXPECT_LE(nak_end - data_start, 2004 * kMillisecond);
+  EXPECT_GE(nak_end - data_start, (2000 + X_PURGE_QUIET_MS) * kMillisecond);
+  EXPECT_LE(nak_end - data_start, (2004 + X_PURGE_QUIET_MS) * kMillisecond);
 }
 
 TEST_F(XmodemReceiver, YmodemBlockZeroIsRefusedUntilTheBudgetIsSpent) {
