@@ -332,6 +332,18 @@ TEST_F(XmodemReceiver, PauseInsideABlockIsDrainedBeforeTheNakAndTheBlockSentAgai
   EXPECT_LE(times[2] - tail_end, (X_PURGE_QUIET_MS + 2) * kMillisecond);
 }
 
+TEST_F(XmodemReceiver, ASenderThatCancelsWhileTheLineIsDrainedEndsTheTransfer) {
+  // A stray byte, then the sender's CAN CAN at once: both are read by the drain before the NAK,
+  // which must not swallow the cancel and wait for a sender that has gone.
+  XmodemSender sender;
+  sender.add_raw({0x55, 0x18, 0x18}, false);
+  const model::Time start = board.now();
+  const native::RunResult result = receive(sender);
+  ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
+  EXPECT_EQ(sender.received(), "C");
+  EXPECT_LT(board.now() - start, 2 * kSecond);
+}
+
 TEST_F(XmodemReceiver, DataBytesOfABlockShareOneDeadlineFromTheStartOfTheirRead) {
   // The data are taken byte by byte, but the 1000 ms bound the whole data read, not each byte.
   XmodemSender sender;
