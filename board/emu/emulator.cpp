@@ -209,12 +209,9 @@ Emulator::Emulator(model::Board& board, EmulatorOptions options)
   // FLASH model by a write hook instead; the copy the store leaves behind is corrected by the
   // next read.
   const std::uint32_t app = application_base();
-  if (app != kFlashBase + kFlashSize) {
-    check(uc_mem_map(uc_, kFlashBase, app - kFlashBase, UC_PROT_READ | UC_PROT_EXEC), "map flash");
+  check(uc_mem_map(uc_, kFlashBase, app - kFlashBase, UC_PROT_READ | UC_PROT_EXEC), "map flash");
+  if (app != kFlashBase + kFlashSize)
     check(uc_mem_map(uc_, app, kFlashBase + kFlashSize - app, UC_PROT_ALL), "map application flash");
-  } else {
-    check(uc_mem_map(uc_, kFlashBase, kFlashSize, UC_PROT_READ | UC_PROT_EXEC), "map flash");
-  }
   check(uc_mem_map_ptr(uc_, kSramBase, kSramSize, UC_PROT_ALL, sram_.data()), "map SRAM");
   for (auto [base, size] : {std::pair{kPeripheralBase, kPeripheralSize}, std::pair{kScsBase, kScsSize}}) {
     windows_.push_back(std::make_unique<MmioWindow>(MmioWindow{this, base}));
