@@ -158,6 +158,8 @@ struct Hooks {
     if (uc_mem_read(uc, a, seen, n) != UC_ERR_OK) return;
     for (unsigned i = 0; i < n; ++i) served[i] = static_cast<std::uint8_t>(self->board_.bus().read(a + i, 1));
     if (!std::equal(seen, seen + n, served)) uc_mem_write(uc, a, served, n);
+    // A double ECC error raises the NMI, taken right after this load.
+    if (self->board_.core().is_pending(model::kExcNmi)) self->end_slice();
   }
 
   static void application_store(uc_engine* uc, uc_mem_type type, std::uint64_t address, int size, std::int64_t value,

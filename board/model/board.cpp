@@ -19,9 +19,11 @@ Board::Board(BoardConfig config)
       usart2_("USART2", Usart::kUsart2Base, scheduler_, rcc_),
       lpuart1_("LPUART1", Usart::kLpuart1Base, scheduler_, rcc_),
       gpdma1_(scheduler_),
-      code_bus_flash_(flash_array_, icache_) {
+      code_bus_flash_(flash_array_, flash_, icache_) {
   // BDCR writes are gated by the power controller's backup-domain protection.
   rcc_.attach_pwr(&pwr_);
+  // A double ECC error of a flash read raises the NMI.
+  flash_.on_ecc_error([this] { core_.set_pending(kExcNmi, true); });
 
   bus_.map("FLASH memory", FlashArray::kBase, FlashArray::kSize, code_bus_flash_);
 

@@ -76,17 +76,21 @@ class Board {
   Gpdma gpdma1_;
 
   // Flash as the code bus presents it: data reads go through the instruction cache, stores to
-  // the array (and so to the FLASH controller).
+  // the array (and so to the FLASH controller). A read that reaches a quad-word with broken ECC
+  // is reported by the controller and fills no line.
   class CodeBusFlash : public BusTarget {
    public:
-    CodeBusFlash(FlashArray& array, ICache& icache) : array_(array), icache_(icache) {}
+    CodeBusFlash(FlashArray& array, FlashController& controller, ICache& icache)
+        : array_(array), controller_(controller), icache_(icache) {}
     std::uint32_t read(std::uint32_t offset, unsigned size) override {
+      if (!icache_.holds(offset) && !controller_.check_read(offset, size)) return array_.read(offset, size);
       return icache_.read_flash(array_.bytes(), offset, size);
     }
     void write(std::uint32_t offset, std::uint32_t value, unsigned size) override { array_.write(offset, value, size); }
 
    private:
     FlashArray& array_;
+    FlashController& controller_;
     ICache& icache_;
   };
   CodeBusFlash code_bus_flash_;

@@ -15,6 +15,7 @@ constexpr std::uint32_t kIcsrPendStClr = 1u << 25;
 constexpr std::uint32_t kIcsrPendStSet = 1u << 26;
 constexpr std::uint32_t kIcsrPendSvClr = 1u << 27;
 constexpr std::uint32_t kIcsrPendSvSet = 1u << 28;
+constexpr std::uint32_t kIcsrNmiPendSet = 1u << 31;
 
 // Cycle count at which a clock of `hz` has completed `cycles` periods, rounded up so that the
 // counter read at that instant already shows the step.
@@ -203,6 +204,7 @@ Scb::Scb(Core& core) : Peripheral("SCB", kBase, 0x100), core_(core) {
         std::uint32_t v = static_cast<std::uint32_t>(core_.active_exception()) & 0x1FFu;
         if (core_.is_pending(kExcSysTick)) v |= kIcsrPendStSet;
         if (core_.is_pending(kExcPendSv)) v |= kIcsrPendSvSet;
+        if (core_.is_pending(kExcNmi)) v |= kIcsrNmiPendSet;
         if (auto next = core_.next_exception()) v |= (static_cast<std::uint32_t>(*next) & 0x1FFu) << 12;
         return v;
       })
@@ -211,6 +213,7 @@ Scb::Scb(Core& core) : Peripheral("SCB", kBase, 0x100), core_(core) {
         if (written & kIcsrPendStClr) core_.set_pending(kExcSysTick, false);
         if (written & kIcsrPendSvSet) core_.set_pending(kExcPendSv, true);
         if (written & kIcsrPendSvClr) core_.set_pending(kExcPendSv, false);
+        if (written & kIcsrNmiPendSet) core_.set_pending(kExcNmi, true);
       });
   regs_.define({"VTOR", 0x08, 0x00000000, Access::ReadWrite, 0xFFFFFF80u});
   // AIRCR reads its key as 0xFA05; a write without 0x05FA in the key field is ignored.
@@ -276,17 +279,20 @@ void Core::reset() {
   monitor_.reset();
   systick_pending_ = false;
   pendsv_pending_ = false;
+  nmi_pending_ = false;
   handoff.reset();
 }
 
 void Core::set_pending(int exception, bool pending) {
   if (exception == kExcSysTick) systick_pending_ = pending;
+  else if (exception == kExcNmi) nmi_pending_ = pending;
   else if (exception == kExcPendSv) pendsv_pending_ = pending;
   else if (exception >= kExcFirstIrq) nvic_->set_pending(static_cast<unsigned>(exception - kExcFirstIrq), pending);
 }
 
 bool Core::is_pending(int exception) const {
   if (exception == kExcSysTick) return systick_pending_;
+  if (exception == kExcNmi) return nmi_pending_;
   if (exception == kExcPendSv) return pendsv_pending_;
   if (exception >= kExcFirstIrq) return nvic_->pending(static_cast<unsigned>(exception - kExcFirstIrq));
   return false;
@@ -319,6 +325,7 @@ std::optional<int> Core::next_exception() const {
       best_priority = p;
     }
   };
+  if (nmi_pending_) consider(kExcNmi);
   if (pendsv_pending_) consider(kExcPendSv);
   if (systick_pending_) consider(kExcSysTick);
   for (unsigned irq = 0; irq < Nvic::kIrqCount; ++irq)

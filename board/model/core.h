@@ -128,7 +128,8 @@ class Core {
   std::uint32_t primask = 0;
   std::uint32_t msp = 0;
 
-  // Exception state. `pending` is set by SysTick or by software (ICSR, NVIC ISPR).
+  // Exception state. `pending` is set by SysTick, by the flash (NMI) or by software (ICSR, NVIC
+  // ISPR).
   void set_pending(int exception, bool pending);
   bool is_pending(int exception) const;
   // The exception the core would take now (pending, enabled, of higher priority than the one
@@ -159,6 +160,7 @@ class Core {
   std::vector<int> active_;
   std::optional<std::uint32_t> monitor_;
   bool systick_pending_ = false;
+  bool nmi_pending_ = false;
   bool pendsv_pending_ = false;
 };
 

@@ -26,6 +26,17 @@ std::uint32_t FlashArray::word(std::uint32_t address) const {
   return value;
 }
 
+bool FlashArray::ecc_intact(std::uint32_t offset, unsigned size) const {
+  if (ecc_broken_.empty() || size == 0) return true;
+  for (std::uint32_t q = offset & ~0xFu; q < offset + size; q += 16)
+    if (ecc_broken_.count(q) != 0) return false;
+  return true;
+}
+
+void FlashArray::mend_ecc(std::uint32_t offset, std::uint32_t size) {
+  ecc_broken_.erase(ecc_broken_.lower_bound(offset), ecc_broken_.lower_bound(offset + size));
+}
+
 namespace {
 
 constexpr std::uint32_t kQuadWord = 16;
@@ -34,7 +45,7 @@ constexpr std::uint32_t kSwapBank = 1u << 20;  // OPTR
 constexpr std::uint32_t kProgrammingErrors =
     FlashController::kPgaerr | FlashController::kSizerr | FlashController::kPgserr | FlashController::kProgerr |
     FlashController::kWrperr;
-constexpr std::uint32_t kEccie = 1u << 24, kEccFlags = 3u << 30;  // ECCR
+constexpr std::uint32_t kEccie = 1u << 24, kBkEcc = 1u << 21, kEccd = 1u << 31, kEccFlags = 3u << 30;  // ECCR
 // NSCR bits that simply take what software writes.
 constexpr std::uint32_t kNscrPlain = FlashController::kPg | FlashController::kPer | FlashController::kMer1 |
                                      FlashController::kPnbMask | FlashController::kBker | FlashController::kBwr |
@@ -132,7 +143,8 @@ void FlashController::reset() {
   Peripheral::reset();
   scheduler_.cancel(finish_event_);
   finish_event_ = 0;
-  running_ = Operation{};  // an interrupted operation leaves its target as it was
+  cut(running_);
+  running_ = Operation{};
   unit_base_.reset();
   unit_filled_ = 0;
   for (KeyLock* lock : {&ns_key_, &sec_key_, &opt_key_, &pd_key_[0], &pd_key_[1]}) lock->state = KeyState::WaitKey1;
@@ -339,6 +351,7 @@ void FlashController::finish() {
       return;
     }
     std::fill_n(bytes.begin() + page_offset, FlashArray::kPageSize, 0xFF);
+    array_.mend_ecc(page_offset, FlashArray::kPageSize);
   };
   switch (op.kind) {
     case OpKind::None:
@@ -375,6 +388,44 @@ void FlashController::finish() {
   else if (nscr().any(kEopie)) nssr().set_bits(kEop);
   update_status();
   for (auto& listener : change_listeners_) listener(FlashArray::kBase + op.offset, op.size);
+}
+
+void FlashController::cut(const Operation& op) {
+  std::vector<std::uint8_t>& bytes = array_.bytes();
+  switch (op.kind) {
+    case OpKind::None:
+    case OpKind::MassErase:
+      return;  // not used by the firmware; a cut mass erase changes nothing here
+    case OpKind::PageErase:
+      if (cut_breaks_ecc_)
+        for (std::uint32_t q = 0; q < op.size; q += kQuadWord) array_.break_ecc(op.offset + q);
+      return;
+    case OpKind::Program:
+    case OpKind::Burst:
+      for (std::uint32_t q = 0; q < op.size; q += kQuadWord) {
+        const std::uint32_t at = op.offset + q;
+        const std::vector<std::uint8_t> before(bytes.begin() + at, bytes.begin() + at + kQuadWord);
+        for (std::uint32_t i = 0; i < kQuadWord; i += 2) bytes[at + i] &= op.data[q + i];
+        // The cells hold neither what was there nor what was meant: their ECC matches neither.
+        const bool unchanged = std::equal(before.begin(), before.end(), bytes.begin() + at);
+        const bool complete = std::equal(op.data.begin() + q, op.data.begin() + q + kQuadWord, bytes.begin() + at);
+        if (cut_breaks_ecc_ && !unchanged && !complete) array_.break_ecc(at);
+      }
+      for (auto& listener : change_listeners_) listener(FlashArray::kBase + op.offset, op.size);
+      return;
+  }
+}
+
+bool FlashController::check_read(std::uint32_t offset, unsigned size) {
+  if (array_.ecc_intact(offset, size)) return true;
+  Register& eccr = regs_.named("ECCR");
+  if (!eccr.any(kEccd)) {
+    const std::uint32_t quad = offset & ~(kQuadWord - 1);
+    const std::uint32_t bank = physical_bank(quad) != physical_bank(bank_offset(1)) ? kBkEcc : 0;
+    eccr.set((eccr.value() & kEccie) | kEccd | bank | (quad % FlashArray::kBankSize));
+  }
+  if (ecc_listener_) ecc_listener_();
+  return false;
 }
 
 void FlashController::raise(std::uint32_t flags) { nssr().set_bits(flags); }

@@ -31,7 +31,16 @@
 // - After a programming error (PGAERR, SIZERR, PGSERR, PROGERR, WRPERR) the pending words are
 //   dropped and further stores are ignored until software clears the flag, so a broken sequence
 //   cannot leave WDW set for ever.
-// - A reset during an operation abandons it: the target keeps its old contents.
+// - A reset during an erase or a program (a power cut, for the flash) abandons it. A cut erase
+//   leaves the page's contents as they were; a cut program leaves each quad-word of its target
+//   with every other byte programmed, a mix of old and new bits. Either leaves the ECC of the
+//   quad-words it touched broken (see below) unless set_cut_breaks_ecc(false).
+// - ECC: every quad-word carries ECC bits written with it. A quad-word whose ECC does not match
+//   reads as a double error: a read that reaches it (not one served by the instruction cache)
+//   sets ECCR.ECCD with the bank in BK_ECC and the quad-word's byte offset within its bank in
+//   ADDR_ECC (the first error is kept until ECCD is cleared), and raises the NMI. The data that
+//   comes back is the stored bytes, which software must not use. Erasing the page mends it.
+//   Single-bit errors (ECCC) are not modelled.
 // - Option bytes are not programmed (OPTSTRT does nothing); the option registers show the values
 //   given in FlashOptionBytes. Write protection comes from protect_pages(), not from WRPxyR.
 // - TrustZone is off: SECKEYR unlocks SECCR like NSKEYR does NSCR, but SECCR starts nothing.
@@ -73,8 +82,15 @@ class FlashArray : public BusTarget {
   // Little-endian word at a device address, for tests and tools.
   std::uint32_t word(std::uint32_t address) const;
 
+  // ECC state per quad-word, by array offset. break_ecc() is also the fault injection of tests.
+  bool ecc_intact(std::uint32_t offset, unsigned size) const;
+  void break_ecc(std::uint32_t offset) { ecc_broken_.insert(offset & ~0xFu); }
+  void mend_ecc(std::uint32_t offset, std::uint32_t size);
+  const std::set<std::uint32_t>& broken_quad_words() const { return ecc_broken_; }
+
  private:
   std::vector<std::uint8_t> bytes_;
+  std::set<std::uint32_t> ecc_broken_;
   std::function<void(std::uint32_t, std::uint32_t, unsigned)> store_handler_;
 };
 
@@ -138,6 +154,14 @@ class FlashController : public Peripheral {
     change_listeners_.push_back(std::move(listener));
   }
 
+  // Called after a read reached a quad-word whose ECC does not match (the NMI of the chip).
+  void on_ecc_error(std::function<void()> listener) { ecc_listener_ = std::move(listener); }
+  // A read of `size` bytes at array `offset` reached the flash cells: reports a double ECC error
+  // if a quad-word it touches has one, and then returns false.
+  bool check_read(std::uint32_t offset, unsigned size);
+  // Whether a cut erase or program breaks the ECC of its target (the default, as on the chip).
+  void set_cut_breaks_ecc(bool breaks) { cut_breaks_ecc_ = breaks; }
+
   bool busy() const { return reg("NSSR") & kBsy; }
   bool locked_until_reset() const { return ns_key_.state == KeyState::Blocked; }
 
@@ -188,6 +212,7 @@ class FlashController : public Peripheral {
   void raise(std::uint32_t flags);
   void drop_pending();
   void update_status();
+  void cut(const Operation& op);
 
   std::uint32_t bank_offset(unsigned logical_bank) const;
   unsigned physical_bank(std::uint32_t offset) const { return offset / FlashArray::kBankSize; }
@@ -226,6 +251,8 @@ class FlashController : public Peripheral {
   bool busy_held_ = false;
 
   std::vector<std::function<void(std::uint32_t, std::uint32_t)>> change_listeners_;
+  std::function<void()> ecc_listener_;
+  bool cut_breaks_ecc_ = true;
 };
 
 }  // namespace ovrimo::model

@@ -150,6 +150,17 @@ std::uint32_t ICache::read_flash(const std::vector<std::uint8_t>& array, std::ui
   return value;
 }
 
+bool ICache::holds(std::uint32_t offset) const {
+  if (!regs_.at(kCr).any(kCrEn) || invalidating()) return false;
+  const std::uint32_t base = offset & ~(kLineSize - 1);
+  const bool two_way = regs_.at(kCr).any(kCrWaySel);
+  const unsigned set = (base / kLineSize) % (two_way ? kLines / 2 : kLines);
+  const Line* ways = two_way ? &lines_[2 * set] : &lines_[set];
+  for (unsigned w = 0; w < (two_way ? 2u : 1u); ++w)
+    if (ways[w].valid && ways[w].base == base) return true;
+  return false;
+}
+
 const ICache::Line& ICache::line_for(const std::vector<std::uint8_t>& array, std::uint32_t offset, bool& hit) {
   const std::uint32_t base = offset & ~(kLineSize - 1);
   const bool two_way = regs_.at(kCr).any(kCrWaySel);

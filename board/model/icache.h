@@ -60,6 +60,8 @@ class ICache : public Peripheral {
   // else from `array` (flash contents from the flash base), filling a line while the cache is
   // on. `offset` is from the flash base; the access may be 1, 2 or 4 bytes.
   std::uint32_t read_flash(const std::vector<std::uint8_t>& array, std::uint32_t offset, unsigned size);
+  // True when a read of `offset` now would be served by a line, not by the flash.
+  bool holds(std::uint32_t offset) const;
   // Number of valid lines (for tests).
   unsigned valid_lines() const;
 

@@ -9,6 +9,7 @@
 
 extern "C" {
 void SysTick_Handler(void);
+void NMI_Handler(void);
 extern volatile uint32_t uwTick;
 }
 
@@ -100,12 +101,15 @@ void Binding::deliver_exceptions() {
   while (auto exception = board_.core().next_exception()) {
     model::Core& core = board_.core();
     core.exception_entry(*exception);
-    if (*exception != model::kExcSysTick) {
+    void (*handler)(void) = nullptr;
+    if (*exception == model::kExcSysTick) handler = SysTick_Handler;
+    if (*exception == model::kExcNmi) handler = NMI_Handler;
+    if (handler == nullptr) {
       throw Stop(StopReason::Fault, describe("exception taken with no handler but an endless loop: number", static_cast<std::uint32_t>(*exception)));
     }
     in_delivery_ = true;
     board_.time().advance(board_.core_cycles(costs_.exception_cycles));
-    SysTick_Handler();
+    handler();
     in_delivery_ = false;
     core.exception_return(*exception);
   }
@@ -140,6 +144,10 @@ void Binding::nop() {
   if (board_.core().primask != 0) {
     // Nothing can leave a loop that has masked interrupts: the firmware has stopped for good.
     throw Stop(StopReason::MaskedSpin, "endless loop with interrupts masked");
+  }
+  if (in_delivery_) {
+    // A handler that waits spins for ever: nothing the system takes pre-empts one here.
+    throw Stop(StopReason::Fault, describe("endless loop in the handler of exception", static_cast<std::uint32_t>(board_.core().active_exception())));
   }
   spend(costs_.nop_cycles);
 }

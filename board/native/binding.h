@@ -2,8 +2,8 @@
 //
 // The device layer's native variant forwards every register access, core instruction and
 // device-memory access here. Each access costs a fixed number of core cycles of virtual time,
-// after which any exception the core would now take (SysTick while PRIMASK is clear) is
-// delivered by calling the firmware's handler. A run ends by throwing Stop, which the
+// after which any exception the core would now take (SysTick while PRIMASK is clear, the NMI of a
+// flash ECC error) is delivered by calling the firmware's handler. A run ends by throwing Stop, which the
 // Binding::run helper turns into a RunResult: the hand-off, an endless loop with interrupts
 // masked (Error_Handler), a fault, or the virtual time limit. A test therefore never ends by
 // hanging.

@@ -331,6 +331,59 @@ TEST_F(FlashModel, InjectedFaults) {
   EXPECT_EQ(nssr(), 0u);
 }
 
+// A power cut in the middle of a program leaves its quad-word half-programmed with an ECC that
+// matches nothing: a read that reaches it reports a double error and raises the NMI; a read the
+// cache serves does not reach it; erasing the page mends it. Without the breaking behaviour only
+// the mixed bits remain.
+TEST_F(FlashModel, ACutProgramBreaksTheEccOfItsQuadWordUntilThePageIsErased) {
+  constexpr std::uint32_t kEccr = 0x40022030, kEccd = 1u << 31, kBkEcc = 1u << 21;
+  constexpr std::uint32_t kIcacheCr = 0x40030400;
+  unlock();
+  program(kApp + 0x40, 0x01020304);
+  board.power_on_reset();  // BSY still set: the program is cut
+  EXPECT_NE(board.flash_array().word(kApp + 0x40), 0x01020304u);
+  EXPECT_NE(board.flash_array().word(kApp + 0x40), 0xFFFFFFFFu);
+  EXPECT_FALSE(board.core().is_pending(kExcNmi));
+
+  EXPECT_EQ(bus.read(kApp + 0x30, 4), 0xFFFFFFFFu);  // the quad-word before is intact
+  EXPECT_FALSE(board.core().is_pending(kExcNmi));
+  (void)bus.read(kApp + 0x48, 1);
+  EXPECT_TRUE(board.core().is_pending(kExcNmi));
+  EXPECT_EQ(bus.read(kEccr, 4), kEccd | 0x10040u);
+  bus.write(kEccr, kEccd, 4);
+  EXPECT_EQ(bus.read(kEccr, 4) & kEccd, 0u);
+  board.core().set_pending(kExcNmi, false);
+
+  // With the cache on, the failed read fills no line: the next read reports again.
+  board.time().advance(board.icache().timing().invalidate);
+  bus.write(kIcacheCr, 1, 4);
+  (void)bus.read(kApp + 0x40, 4);
+  EXPECT_EQ(board.icache().valid_lines(), 0u);
+  board.core().set_pending(kExcNmi, false);
+  (void)bus.read(kApp + 0x40, 4);
+  EXPECT_TRUE(board.core().is_pending(kExcNmi));
+  board.core().set_pending(kExcNmi, false);
+
+  // A bank-2 quad-word names its bank.
+  board.flash_array().break_ecc(FlashArray::kBankSize + 0x2000);
+  bus.write(kEccr, kEccd, 4);
+  (void)bus.read(FlashArray::kBase + FlashArray::kBankSize + 0x2004, 4);
+  EXPECT_EQ(bus.read(kEccr, 4), kEccd | kBkEcc | 0x2000u);
+
+  unlock();
+  erase_page(8);
+  settle();
+  EXPECT_TRUE(board.flash_array().ecc_intact(kApp - FlashArray::kBase, FlashArray::kPageSize));
+  EXPECT_FALSE(board.flash_array().ecc_intact(FlashArray::kBankSize + 0x2000, 16));
+
+  flash.set_cut_breaks_ecc(false);
+  unlock();
+  program(kApp + 0x80, 0x01020304);
+  board.power_on_reset();
+  EXPECT_NE(board.flash_array().word(kApp + 0x80), 0x01020304u);
+  EXPECT_TRUE(board.flash_array().ecc_intact(kApp + 0x80 - FlashArray::kBase, 16));
+}
+
 TEST_F(FlashModel, HeldBusyKeepsAnOperationRunningUntilReleased) {
   unlock();
   erase_page(20);
