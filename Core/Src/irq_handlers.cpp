@@ -1,6 +1,7 @@
 // System exception handlers.
 #include "irq_handlers.h"
 
+#include "flash.h"
 #include "hal.h"
 
 namespace {
@@ -19,7 +20,15 @@ namespace {
 
 extern "C" {
 
-void NMI_Handler(void) { spin_for_ever(); }
+// A double ECC error while the bootloader reads the application region (a quad-word a power cut
+// left half-programmed) is not a fault: the reader treats the image as unusable and the board
+// stays updatable. Every other NMI stops the board.
+void NMI_Handler(void) {
+  if (flash_ecc_error_taken()) {
+    return;
+  }
+  spin_for_ever();
+}
 
 void HardFault_Handler(void) { spin_for_ever(); }
 

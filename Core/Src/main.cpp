@@ -21,12 +21,21 @@ uint8_t AppRevision[3];
 // Last in RAM and never initialised by start-up, so the application still finds it after the jump.
 __attribute__((section(".noinit"))) rev_t bl_rev;
 
-bool app_is_valid(void) { return device_read32(APP_META_BASE) == APP_MAGIC; }
+// A metadata block that cannot be read (broken ECC after a power cut) counts as absent.
+bool app_is_valid(void) {
+  uint32_t magic = 0U;
+  return flash_read_app_word(APP_META_BASE, &magic) && (magic == APP_MAGIC);
+}
 
+// The three bytes after the magic, from one word read; unreadable, they show as erased.
 void read_app_rev(uint8_t* rev_out) {
-  rev_out[0] = device_read8(APP_META_BASE + 4U);
-  rev_out[1] = device_read8(APP_META_BASE + 5U);
-  rev_out[2] = device_read8(APP_META_BASE + 6U);
+  uint32_t word = 0xFFFFFFFFU;
+  if (!flash_read_app_word(APP_META_BASE + 4U, &word)) {
+    word = 0xFFFFFFFFU;
+  }
+  rev_out[0] = static_cast<uint8_t>(word);
+  rev_out[1] = static_cast<uint8_t>(word >> 8);
+  rev_out[2] = static_cast<uint8_t>(word >> 16);
 }
 
 void Error_Handler(void) {

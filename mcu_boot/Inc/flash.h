@@ -31,7 +31,15 @@ flash_status flash_erase(uint32_t address);
 // Programs whole quad-words of `data` from the 16-byte aligned `address`, checking each by reading
 // it back; stops at the first failing quad-word.
 flash_status flash_write(uint32_t address, const uint32_t* data, uint32_t length_words);
-// True when words 0 and 1 of the application image can be a stack pointer and a reset handler.
+// Reads the word at `address` of the application region into `value`. False when the read met a
+// double ECC error (a quad-word whose programming or erase a power cut interrupted): `value` then
+// means nothing, and the word counts as unreadable.
+bool flash_read_app_word(uint32_t address, uint32_t* value);
+// For the NMI handler: true when the NMI is the double ECC error of a flash_read_app_word in
+// progress, which it has now cleared and reported to that read.
+bool flash_ecc_error_taken(void);
+// True when words 0 and 1 of the application image can be read and can be a stack pointer and a
+// reset handler.
 bool flash_app_vectors_usable(void);
 // Leaves the bootloader for the application. Returns, having changed nothing, only when the
 // image's first two words cannot be a stack pointer and an entry (erased or half-written flash).

@@ -16,18 +16,56 @@ constexpr uint32_t kPageShift = 13U;  // 8 KB pages
 constexpr uint32_t kWordsPerQuadWord = 4U;
 constexpr uint32_t kQuadWordBytes = 16U;
 
+// Set around the one load of flash_read_app_word: only then is a double ECC error expected and
+// survivable. Any other is a fault of the bootloader's own flash.
+volatile bool ecc_read_in_progress = false;
+volatile bool ecc_read_failed = false;
+
 // True when the quad-word programmed at `address` reads back as `expected`, word by word in
 // address order.
 bool reads_back(uint32_t address, const uint32_t* expected) {
   for (uint32_t w = 0U; w < kWordsPerQuadWord; ++w) {
-    if (device_read32(address + 4U * w) != expected[w]) {
+    uint32_t value = 0U;
+    if (!flash_read_app_word(address + 4U * w, &value) || (value != expected[w])) {
       return false;
     }
   }
   return true;
 }
 
+// Words 0 and 1 of the image, when both can be read and can be a stack pointer and an entry.
+bool app_vectors(uint32_t* stack, uint32_t* entry) {
+  if (!flash_read_app_word(FLASH_APP_START_ADDRESS, stack) || !flash_read_app_word(FLASH_APP_START_ADDRESS + 4U, entry)) {
+    return false;
+  }
+  const bool stack_ok = (*stack > APP_STACK_LOWEST) && (*stack <= APP_STACK_HIGHEST) && ((*stack & 3U) == 0U);
+  const bool entry_ok = ((*entry & 1U) != 0U) && (*entry >= FLASH_APP_START_ADDRESS) && (*entry <= FLASH_BANK1_END);
+  return stack_ok && entry_ok;
+}
+
 }  // namespace
+
+extern "C" bool flash_read_app_word(uint32_t address, uint32_t* value) {
+  ecc_read_failed = false;
+  ecc_read_in_progress = true;
+  __DSB();
+  *value = device_read32(address);
+  // The NMI of a failed read has been taken once the load has completed.
+  __DSB();
+  __ISB();
+  ecc_read_in_progress = false;
+  return !ecc_read_failed;
+}
+
+extern "C" bool flash_ecc_error_taken(void) {
+  if (!ecc_read_in_progress || ((FLASH->ECCR & FLASH_ECCR_ECCD) == 0U)) {
+    return false;
+  }
+  // ECCD clears by writing 1; the interrupt enable keeps its value, ECCC is left alone.
+  FLASH->ECCR = (FLASH->ECCR & FLASH_ECCR_ECCIE) | FLASH_ECCR_ECCD;
+  ecc_read_failed = true;
+  return true;
+}
 
 extern "C" flash_status flash_erase(uint32_t address) {
   FLASH_EraseInitTypeDef erase_init = {};
@@ -104,21 +142,19 @@ extern "C" flash_status flash_write(uint32_t address, const uint32_t* data, uint
 }
 
 extern "C" bool flash_app_vectors_usable(void) {
-  const uint32_t stack = device_read32(FLASH_APP_START_ADDRESS);
-  const uint32_t entry = device_read32(FLASH_APP_START_ADDRESS + 4U);
-  const bool stack_ok = (stack > APP_STACK_LOWEST) && (stack <= APP_STACK_HIGHEST) && ((stack & 3U) == 0U);
-  const bool entry_ok = ((entry & 1U) != 0U) && (entry >= FLASH_APP_START_ADDRESS) && (entry <= FLASH_BANK1_END);
-  return stack_ok && entry_ok;
+  uint32_t stack = 0U;
+  uint32_t entry = 0U;
+  return app_vectors(&stack, &entry);
 }
 
 extern "C" void flash_jump_to_app(void) {
-  // An interrupted update leaves erased or half-written flash: jumping there would run garbage
-  // with the board already shut down. Refuse before anything is touched.
-  if (!flash_app_vectors_usable()) {
+  // An interrupted update leaves erased or unreadable vector words: jumping there would run
+  // garbage with the board already shut down. Refuse before anything is touched.
+  uint32_t app_stack = 0U;
+  uint32_t jump_to_app = 0U;
+  if (!app_vectors(&app_stack, &jump_to_app)) {
     return;
   }
-
-  const uint32_t jump_to_app = device_read32(FLASH_APP_START_ADDRESS + 4U);
 
   // The application learns which bootloader started it, whichever path led here.
   bl_rev.major = MAJOR;
@@ -140,5 +176,5 @@ extern "C" void flash_jump_to_app(void) {
 
   // The stack pointer, SysTick, the NVIC and the jump are one routine below the compiler, so that
   // nothing touches the old stack once the new one is loaded.
-  device_start_image(device_read32(FLASH_APP_START_ADDRESS), jump_to_app);
+  device_start_image(app_stack, jump_to_app);
 }

@@ -165,6 +165,33 @@ TEST_F(FlashWriter, EraseAndWriteLeaveNoStaleCacheLineAndFailWhenTheCacheCannotB
   EXPECT_TRUE(flash_locked());
 }
 
+// A quad-word whose ECC no longer matches (an erase or program cut by a power loss) raises the NMI
+// when read. Inside the application region the bootloader survives it: the read counts as failed,
+// ECCD is cleared, and the board goes on. Any other NMI still stops it.
+TEST_F(FlashWriter, ADoubleEccErrorFailsTheReadOfItsQuadWordAndAnyOtherNmiStopsTheBoard) {
+  constexpr std::uint32_t kEccd = 1u << 31;
+  const auto data = words(8);
+  const std::uint32_t address = FLASH_APP_START_ADDRESS + 0x800;
+  board.flash_array().break_ecc(address + 16 - model::FlashArray::kBase);  // reads erased, ECC broken
+  EXPECT_EQ(write(address, data, 8), FLASH_ERROR_READBACK);
+  EXPECT_EQ(flash_word(address), data[0]);
+  EXPECT_EQ(board.flash().reg("ECCR") & kEccd, 0u);
+  EXPECT_TRUE(flash_locked());
+
+  store_word(FLASH_APP_START_ADDRESS, 0x20001000);
+  store_word(FLASH_APP_START_ADDRESS + 4, FLASH_APP_START_ADDRESS + 0x201);
+  bool usable = false;
+  run_to_return([&] { usable = flash_app_vectors_usable(); });
+  ASSERT_TRUE(usable);
+  board.flash_array().break_ecc(0x10000);
+  run_to_return([&] { usable = flash_app_vectors_usable(); });
+  EXPECT_FALSE(usable);
+
+  board.core().set_pending(model::kExcNmi, true);
+  const native::RunResult stopped = run([] { HAL_Delay(1); });
+  EXPECT_EQ(stopped.reason, native::StopReason::Fault) << stopped.detail;
+}
+
 TEST_F(FlashWriter, ControllerLockedAfterEveryCallEvenIfUnlockedBefore) {
   // Someone left the controller unlocked: each call still ends with it locked.
   board.bus().write(FlashController::kBase + 0x08, FlashController::kKey1, 4);
