@@ -44,6 +44,13 @@ XmodemSender::Fault XmodemSender::Fault::corrupt_byte(std::size_t offset, std::u
   f.mask = mask;
   return f;
 }
+XmodemSender::Fault XmodemSender::Fault::insert_byte(std::size_t offset, std::uint8_t value) {
+  Fault f;
+  f.kind = Kind::InsertByte;
+  f.offset = offset;
+  f.mask = value;
+  return f;
+}
 XmodemSender::Fault XmodemSender::Fault::pause_before(Time duration) {
   Fault f;
   f.kind = Kind::PauseBefore;
@@ -187,6 +194,9 @@ void XmodemSender::transmit(Time earliest) {
           break;
         case Fault::Kind::CorruptByte:
           if (fault.offset < bytes.size()) bytes[fault.offset] ^= fault.mask;
+          break;
+        case Fault::Kind::InsertByte:
+          if (fault.offset <= bytes.size()) bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(fault.offset), fault.mask);
           break;
         case Fault::Kind::PauseBefore:
           earliest += fault.duration;

@@ -65,6 +65,7 @@ class XmodemSender : public LinePeer {
     enum class Kind {
       DropByte,     // leave out frame byte `offset`
       CorruptByte,  // XOR frame byte `offset` with `mask`
+      InsertByte,   // send `mask` as an extra byte in front of frame byte `offset`
       PauseBefore,  // wait `duration` before the frame
       PauseInside,  // send `offset` bytes, wait `duration`, send the rest
       StrayBytes,   // send `bytes` right in front of the frame
@@ -78,6 +79,7 @@ class XmodemSender : public LinePeer {
 
     static Fault drop_byte(std::size_t offset);
     static Fault corrupt_byte(std::size_t offset, std::uint8_t mask = 0xFF);
+    static Fault insert_byte(std::size_t offset, std::uint8_t value);
     static Fault pause_before(Time duration);
     static Fault pause_inside(std::size_t offset, Time duration);
     static Fault stray_bytes(std::vector<std::uint8_t> bytes);

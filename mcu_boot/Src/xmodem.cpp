@@ -11,6 +11,11 @@
 static uint8_t xmodem_packet_number = 1U;
 static uint32_t xmodem_actual_flash_address = 0U;
 static uint8_t x_first_packet_received = 0U;
+// The image's first quad-word, its stack pointer and entry words, held back from the first block
+// and programmed only when the sender ends the transfer: until then the region holds erased
+// vectors, which the hand-off refuses, whatever else has been written and however the transfer
+// stops.
+static uint32_t x_vector_words[4];
 
 namespace {
 
@@ -114,6 +119,14 @@ void xmodem_receive(void) {
           status = xmodem_error_handler(&error_number, X_MAX_ERRORS);
           break;
         }
+        if ((x_first_packet_received != 0U) &&
+            (flash_write(FLASH_APP_START_ADDRESS, x_vector_words, 4U) != FLASH_OK)) {
+          // The image cannot start: tell the sender it failed rather than acknowledge its end.
+          (void)uart_transmit_ch(X_CAN);
+          (void)uart_transmit_ch(X_CAN);
+          status = X_ERROR;
+          break;
+        }
         (void)uart_transmit_ch(X_ACK);
         (void)uart_transmit_str(reinterpret_cast<const uint8_t*>("\n\rFirmware updated!\n\r"));
         (void)uart_transmit_str(reinterpret_cast<const uint8_t*>("Jumping to user application...\n\r"));
@@ -191,7 +204,15 @@ xmodem_status xmodem_handle_packet(uint8_t header) {
   }
 
   if (status == X_OK) {
-    if (flash_write(xmodem_actual_flash_address, received_packet_data, size / 4U) != FLASH_OK) {
+    uint32_t skipped = 0U;
+    if (xmodem_actual_flash_address == FLASH_APP_START_ADDRESS) {
+      for (uint32_t w = 0U; w < 4U; ++w) {
+        x_vector_words[w] = received_packet_data[w];
+      }
+      skipped = 4U;
+    }
+    if (flash_write(xmodem_actual_flash_address + 4U * skipped, &received_packet_data[skipped], size / 4U - skipped) !=
+        FLASH_OK) {
       status |= X_ERROR_FLASH;
     }
   }

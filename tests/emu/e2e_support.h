@@ -34,6 +34,13 @@ inline constexpr std::uint32_t kBank1End = 0x08100000;  // one past the last byt
 inline constexpr std::uint32_t kBlRev = 0x20000C98;
 inline constexpr std::uint32_t kImageSize = 512 * 1024;
 
+// What a transfer that never reached its end leaves of `bytes` written from the application base:
+// everything but the first quad-word, the stack pointer and entry, which stay erased.
+inline std::vector<std::uint8_t> vectors_erased(std::vector<std::uint8_t> bytes) {
+  std::fill_n(bytes.begin(), std::min<std::size_t>(16, bytes.size()), 0xFF);
+  return bytes;
+}
+
 // The dialogue, byte for byte as it leaves USART2 (standard output is line-buffered, so the
 // escape sequences written without a line feed leave in front of the next line).
 namespace wire {

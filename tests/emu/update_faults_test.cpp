@@ -113,7 +113,7 @@ TEST_F(UpdateFaults, ACancelFromTheSenderEndsTheTransferWithoutReply) {
   // Three blocks taken, then the single CAN: no reply, straight to the failure line.
   EXPECT_EQ(after_transfer_line(), "C" + acks(3) + failed_then_menu("ff.ff.ff"))
       << describe_control(after_transfer_line().substr(0, 6));
-  EXPECT_EQ(rig->flash(kAppBase, 3 * 1024), data);
+  EXPECT_EQ(rig->flash(kAppBase, 3 * 1024), vectors_erased(data));
   EXPECT_FALSE(rig->board().core().handoff.has_value());
 }
 
@@ -135,7 +135,7 @@ TEST_F(UpdateFaults, AnUpdateCancelledAfterFourBlocksShowsNoVersionAndNeverJumps
   EXPECT_FALSE(rig->board().core().handoff.has_value());
   EXPECT_NE(after_transfer_line().find(wire::kHandOff + wire::kNoApplication + wire::kWhite + wire::menu("ff.ff.ff")),
             std::string::npos);
-  EXPECT_EQ(rig->flash(kAppBase, 4 * 1024), prefix(4 * 1024));
+  EXPECT_EQ(rig->flash(kAppBase, 4 * 1024), vectors_erased(prefix(4 * 1024)));
 }
 
 TEST_F(UpdateFaults, AFrameThatStallsIsDrainedSoThatA0x04InItsRestIsNoEndOfTransmission) {
@@ -172,7 +172,7 @@ TEST_F(UpdateFaults, AFlashErrorCancelsAtOnce) {
       << describe_control(after_transfer_line().substr(0, 7));
   EXPECT_EQ(sender.state(), XmodemSender::State::Cancelled);
   // Block 4 is written up to the quad-word that failed, and no further.
-  EXPECT_EQ(rig->flash(kAppBase, 3 * 1024 + 0x40), prefix(3 * 1024 + 0x40));
+  EXPECT_EQ(rig->flash(kAppBase, 3 * 1024 + 0x40), vectors_erased(prefix(3 * 1024 + 0x40)));
   EXPECT_TRUE(all_bytes(rig->flash(kAppBase + 3 * 1024 + 0x40, 1024 - 0x40), 0xFF));
 }
 
@@ -191,6 +191,61 @@ TEST_F(UpdateFaults, AnEraseErrorCancelsTheFirstBlock) {
   const std::uint32_t page20 = kFlashBase + 20 * model::FlashArray::kPageSize;
   EXPECT_TRUE(all_bytes(rig->flash(kAppBase, page20 - kAppBase), 0xFF));
   EXPECT_EQ(rig->flash(page20, model::FlashArray::kPageSize), rig->flash_at_start(page20, model::FlashArray::kPageSize));
+}
+
+TEST_F(UpdateFaults, AByteInsertedIntoAFrameLeavesItsLast0x04OverWhichIsDrainedNotTakenForEndOfTransmission) {
+  // Block 2 gains a byte inside it, so its CRC's low byte is left over after the 1029 the
+  // receiver reads; the block's data is chosen to make that byte 0x04.
+  auto data = prefix(3 * 1024);
+  const auto block2_crc = [&] {
+    return XmodemSender::crc16(std::span<const std::uint8_t>(data).subspan(1024, 1024));
+  };
+  for (std::uint8_t tweak = 0; (block2_crc() & 0xFF) != 0x04; ++tweak) data[1024 + 900] = tweak;
+  XmodemSender sender;
+  sender.add_image(data, {1024});
+  sender.add_eot();
+  sender.inject(1, 0, XmodemSender::Fault::insert_byte(3 + 500, 0x55));
+  ASSERT_NO_FATAL_FAILURE(start(&sender));
+  const RunResult r = rig->run_until_handoff(30 * kSecond);
+  ASSERT_EQ(r.reason, StopReason::HandOff) << r.detail;
+  EXPECT_EQ(after_transfer_line(), "C" + kAck + kNak + acks(2) + kAck + wire::kUpdated + wire::kJumping)
+      << describe_control(after_transfer_line().substr(0, 8));
+  EXPECT_EQ(rig->flash(kAppBase, 3 * 1024), data);
+}
+
+// A quad-word that a power cut left half-programmed reads as a double ECC error, which raises the
+// NMI. Wherever it sits in what the boot path reads, the board still shows its menu, refuses to
+// start, and takes an update, whose erase mends the page.
+class UpdateFaultsEcc : public UpdateFaults {
+ protected:
+  void expect_survived(std::uint32_t broken, std::string_view version_shown) {
+    rig->board().flash_array().break_ecc(broken - kFlashBase);
+    ASSERT_EQ(rig->run_to_question().reason, StopReason::OutputMatched) << describe_control(rig->device_text());
+    rig->type("N");
+    ASSERT_NO_FATAL_FAILURE(run_to_second_question(5 * kSecond));
+    EXPECT_EQ(rig->device_text(), wire::kClear + wire::menu(version_shown) + wire::kHandOff + wire::kNoApplication +
+                                      wire::kWhite + wire::menu(version_shown));
+    EXPECT_FALSE(rig->board().core().handoff.has_value());
+
+    XmodemSender sender;
+    sender.add_image(prefix(16 * 1024), {1024});
+    sender.add_eot();
+    rig->board().usart2().attach(sender);
+    rig->type("Y");
+    const RunResult r = rig->run_until_handoff(30 * kSecond);
+    ASSERT_EQ(r.reason, StopReason::HandOff) << r.detail;
+    EXPECT_EQ(sender.state(), XmodemSender::State::Done);
+    EXPECT_EQ(rig->flash(kAppBase, 16 * 1024), prefix(16 * 1024));
+    EXPECT_TRUE(rig->board().flash_array().broken_quad_words().empty());
+  }
+};
+
+TEST_F(UpdateFaultsEcc, ABrokenMetadataQuadWordShowsNoVersionAndTheBoardStaysUpdatable) {
+  expect_survived(kAppBase + 0x7FF00, "ff.ff.ff");
+}
+
+TEST_F(UpdateFaultsEcc, ABrokenVectorQuadWordIsRefusedByTheHandOffAndTheBoardStaysUpdatable) {
+  expect_survived(kAppBase, "01.02.03");
 }
 
 TEST(UpdateFaultsSlow, ASenderThatNeverStartsGetsNinetyStartRequestsAndTheMenuComesBack) {
@@ -224,11 +279,35 @@ TEST(UpdateFaultsSlow, ASenderThatNeverStartsGetsNinetyStartRequestsAndTheMenuCo
   EXPECT_EQ(rig.flash(kFlashBase, model::FlashArray::kSize), rig.flash_at_start());
 }
 
-TEST(UpdateFaultsSlow, PowerLostHalfwayLeavesABoardThatStaysInTheMenu) {
+// The 01.02.04 image grown to `size` bytes: its metadata block stays at 0x7FF00, the rest of it
+// is a pattern.
+std::vector<std::uint8_t> grown_image(std::size_t size) {
+  auto image = read_file(firmware_file("app-01.02.04.bin"));
+  const std::size_t from = image.size();
+  image.resize(size);
+  for (std::size_t i = from; i < size; ++i) image[i] = static_cast<std::uint8_t>(i * 29 + 11);
+  return image;
+}
+
+// After a power-on the board shows `version` and, left alone, refuses to start what it holds.
+void expect_power_on_stays_in_the_menu(const std::vector<std::uint8_t>& flash, std::string_view version) {
+  Rig rig(Rig::FromFlash{}, flash);
+  const RunResult r = rig.run_to_question();
+  ASSERT_EQ(r.reason, StopReason::OutputMatched) << r.detail;
+  const RunResult second = rig.run_to_question(20 * kSecond);
+  EXPECT_EQ(second.reason, StopReason::OutputMatched) << second.detail;
+  EXPECT_FALSE(rig.board().core().handoff.has_value());
+  EXPECT_EQ(rig.device_text(),
+            wire::kClear + wire::menu(version) + wire::kHandOff + wire::kNoApplication + wire::kWhite + wire::menu(version));
+  // The board did not give up on itself: BOOT_STATUS is still high.
+  EXPECT_EQ(rig.board().gpio('F').drive(0), model::PinDrive::High);
+}
+
+TEST(UpdateFaultsSlow, PowerLostAfterTheMetadataBlockOfA600KbImageLeavesABoardThatStaysInTheMenu) {
   ASSERT_ARTEFACT(firmware_file("bootloader.elf"));
   ASSERT_ARTEFACT(firmware_file("app-01.02.03.bin"));
   ASSERT_ARTEFACT(firmware_file("app-01.02.04.bin"));
-  const auto image = read_file(firmware_file("app-01.02.04.bin"));
+  const auto image = grown_image(600 * 1024);
   std::vector<std::uint8_t> flash_at_power_loss;
   {
     Rig rig(firmware_file("app-01.02.03.bin"));
@@ -238,32 +317,43 @@ TEST(UpdateFaultsSlow, PowerLostHalfwayLeavesABoardThatStaysInTheMenu) {
     rig.board().usart2().attach(sender);
     ASSERT_EQ(rig.run_to_question().reason, StopReason::OutputMatched);
     rig.type("Y");
-    // Power goes when 256 of the 512 blocks are in.
-    while (sender.current_step() < 256 && sender.state() != XmodemSender::State::Done) {
+    // Power goes when 530 of the 600 blocks are in: the metadata block (the 512th) is written.
+    while (sender.current_step() < 530 && sender.state() != XmodemSender::State::Done) {
       const RunResult r = rig.run_for(100 * kMillisecond);
       ASSERT_EQ(r.reason, StopReason::TimeLimit) << r.detail;
-      ASSERT_LT(rig.board().now(), 60 * kSecond);
+      ASSERT_LT(rig.board().now(), 80 * kSecond);
     }
     ASSERT_FALSE(rig.board().core().handoff.has_value());
     flash_at_power_loss = rig.board().flash_array().bytes();
-    // Half an image: its vectors are in place, its metadata block is still erased.
     EXPECT_EQ(std::vector<std::uint8_t>(flash_at_power_loss.begin() + (kAppBase - kFlashBase),
-                                        flash_at_power_loss.begin() + (kAppBase - kFlashBase) + 256 * 1024),
-              std::vector<std::uint8_t>(image.begin(), image.begin() + 256 * 1024));
+                                        flash_at_power_loss.begin() + (kAppBase - kFlashBase) + 520 * 1024),
+              vectors_erased(std::vector<std::uint8_t>(image.begin(), image.begin() + 520 * 1024)));
   }
+  // The metadata names the new version, but the vectors were never written.
+  expect_power_on_stays_in_the_menu(flash_at_power_loss, "01.02.04");
+}
 
-  // Power on again with that flash: the menu shows no version, and without an answer the boot
-  // path refuses the half image and shows the menu again instead of jumping.
-  Rig rig(Rig::FromFlash{}, flash_at_power_loss);
-  const RunResult r = rig.run_to_question();
+TEST(UpdateFaultsSlow, AnImageLargerThanTheRegionIsCancelledWhereTheRegionEndsAndNeverStarts) {
+  // 1 MB: the writer refuses the quad-word at 0x080FFFF0, in the 960th block.
+  ASSERT_ARTEFACT(firmware_file("bootloader.elf"));
+  ASSERT_ARTEFACT(firmware_file("app-01.02.03.bin"));
+  ASSERT_ARTEFACT(firmware_file("app-01.02.04.bin"));
+  const auto image = grown_image(1024 * 1024);
+  Rig rig(firmware_file("app-01.02.03.bin"));
+  // A board whose last page is erased, so that the image runs into the end of bank 1.
+  std::fill_n(rig.board().flash_array().bytes().begin() + (kPage127 - kFlashBase), model::FlashArray::kPageSize, 0xFF);
+  XmodemSender sender;
+  sender.add_image(image, {1024});
+  sender.add_eot();
+  rig.board().usart2().attach(sender);
+  ASSERT_EQ(rig.run_to_question().reason, StopReason::OutputMatched);
+  rig.type("Y");
+  const RunResult r = rig.run_to_question(150 * kSecond);
   ASSERT_EQ(r.reason, StopReason::OutputMatched) << r.detail;
-  const RunResult second = rig.run_to_question(20 * kSecond);
-  EXPECT_EQ(second.reason, StopReason::OutputMatched) << second.detail;
+  EXPECT_EQ(sender.state(), XmodemSender::State::Cancelled);
+  EXPECT_EQ(sender.current_step(), 959u);
   EXPECT_FALSE(rig.board().core().handoff.has_value());
-  EXPECT_EQ(rig.device_text(), wire::kClear + wire::menu("ff.ff.ff") + wire::kHandOff + wire::kNoApplication +
-                                   wire::kWhite + wire::menu("ff.ff.ff"));
-  // The board did not give up on itself: BOOT_STATUS is still high.
-  EXPECT_EQ(rig.board().gpio('F').drive(0), model::PinDrive::High);
+  expect_power_on_stays_in_the_menu(rig.board().flash_array().bytes(), "01.02.04");
 }
 
 }  // namespace
