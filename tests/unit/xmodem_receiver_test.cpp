@@ -259,6 +259,21 @@ TEST_F(XmodemReceiver, EotWithNoUsableImageEndsTheTransferAsFailed) {
   EXPECT_EQ(board.gpio('F').output_level(0), true);  // BOOT_STATUS still high: nothing shut down
 }
 
+TEST_F(XmodemReceiver, VectorWordsThatFailToProgramAtEotCancelInsteadOfAcknowledging) {
+  // Every block is taken; only the held-back first quad-word, written at EOT, refuses.
+  board.flash().fail_program(kAppStart);
+  const auto image = app_image(2 * 1024, 16);
+  XmodemSender sender;
+  sender.add_image(image, {1024});
+  sender.add_eot();
+
+  const native::RunResult result = receive(sender);
+  ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
+  EXPECT_EQ(sender.received(), "C" + acks(2) + kCanCan);
+  EXPECT_FALSE(board.core().handoff.has_value());
+  expect_flash_holds(image, image.size(), false);
+}
+
 TEST_F(XmodemReceiver, OneCanFromTheSenderEndsTheTransferWithoutReply) {
   XmodemSender sender;
   sender.add_image(app_image(1024, 14), {1024});
