@@ -106,9 +106,7 @@ extern "C" flash_status flash_write(uint32_t address, const uint32_t* data, uint
 extern "C" bool flash_app_vectors_usable(void) {
   const uint32_t stack = device_read32(FLASH_APP_START_ADDRESS);
   const uint32_t entry = device_read32(FLASH_APP_START_ADDRESS + 4U);
-  const bool stack_ok = (stack > APP_STACK_LOWEST) && (stack <= APP_STACK_HIGHEST) && ((stack & 3U) == 0U);
-  const bool entry_ok = ((entry & 1U) != 0U) && (entry >= FLASH_APP_START_ADDRESS) && (entry <= FLASH_BANK1_END);
-  return stack_ok && entry_ok;
+  return app_image::vectors_usable(stack, entry);
 }
 
 extern "C" void flash_jump_to_app(void) {
