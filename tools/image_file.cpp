@@ -110,7 +110,8 @@ std::string to_string(const AppVersion& v) {
 
 AppImage read_image(const std::filesystem::path& path) {
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) throw ImageFileError(path.string() + ": is a directory, not an image");
+  if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec))
+    throw ImageFileError(path.string() + ": not a regular file (the image comes last, after the port)");
   std::ifstream in(path, std::ios::binary);
   if (!in) throw ImageFileError(path.string() + ": cannot open: " + std::strerror(errno));
   const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
