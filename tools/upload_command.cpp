@@ -107,10 +107,13 @@ class Display {
     std::fflush(out_);
   }
 
-  // The board's transfer is over: its live line goes, the rest scrolls on.
+  // The board's transfer is over: its live line stays where it is as the last state, and what
+  // follows scrolls below it.
   void end_progress(std::size_t board) {
     std::lock_guard lock(mutex_);
+    if (rows_[board].empty()) return;
     erase_rows();
+    std::fprintf(out_, "%s\n", rows_[board].c_str());
     rows_[board].clear();
     draw_rows();
   }
@@ -213,9 +216,9 @@ int run_upload(UploadOptions o) {
       events.progress = [&, i](std::size_t done, std::size_t total, unsigned resends, double elapsed) {
         display.progress(i, done, total, resends, elapsed);
       };
+      events.transfer_over = [&, i] { display.end_progress(i); };
       Uploader uploader(port, settings, events, g_stop);
       results[i] = uploader.run(image.bytes);
-      display.end_progress(i);
     } catch (const PortError& e) {
       results[i].outcome = UploadOutcome::PortProblem;
       results[i].detail = e.what();

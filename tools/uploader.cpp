@@ -93,6 +93,7 @@ UploadSummary Uploader::run(std::span<const std::uint8_t> image) {
         return summary;
     }
     summary = send(image, console);
+    if (events_.transfer_over) events_.transfer_over();  // a failed one too; saying so twice is harmless
     if (summary.outcome == UploadOutcome::Updated && settings_.monitor.count() > 0) {
       show_board(console, settings_.monitor, nullptr);
       console.flush();
@@ -267,6 +268,7 @@ UploadSummary Uploader::send(std::span<const std::uint8_t> image, Console& conso
     }
   }
   s.seconds = std::chrono::duration<double>(Clock::now() - started).count();
+  if (events_.transfer_over) events_.transfer_over();
   // The board confirms and starts the new image; its own words are the proof.
   const bool jumped = show_board(console, milliseconds(3000), "Jumping to user application");
   s.outcome = UploadOutcome::Updated;

@@ -40,6 +40,8 @@ struct UploadEvents {
   // After every acknowledged block: image bytes acknowledged, of how many, resends so far, and
   // seconds since the first block went out.
   std::function<void(std::size_t, std::size_t, unsigned, double)> progress;
+  // The blocks are over (acknowledged to the end, cancelled or given up): progress stops here.
+  std::function<void()> transfer_over;
 };
 
 struct UploadSummary {
