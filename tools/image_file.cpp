@@ -85,8 +85,10 @@ int hex_digit(std::uint8_t c) {
   return -1;
 }
 
+bool is_space(std::uint8_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
 bool starts_with_hex_record(std::span<const std::uint8_t> file) {
-  auto it = std::find_if_not(file.begin(), file.end(), [](std::uint8_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+  auto it = std::find_if_not(file.begin(), file.end(), is_space);
   return it != file.end() && *it == ':' && std::next(it) != file.end() && hex_digit(*std::next(it)) >= 0;
 }
 
@@ -150,7 +152,7 @@ AppImage parse_intel_hex(std::span<const std::uint8_t> file, const std::string& 
     std::span<const std::uint8_t> line = file.subspan(at, end - at);
     at = end + 1;
     ++line_number;
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line = line.first(line.size() - 1);
+    while (!line.empty() && is_space(line.back())) line = line.first(line.size() - 1);
     if (line.empty()) continue;
     const std::string where = origin + ": line " + std::to_string(line_number) + ": ";
     if (ended) throw ImageFileError(where + "data after the end-of-file record");
@@ -239,7 +241,8 @@ ImageReport check_image(const AppImage& image) {
     std::string ranges;
     for (const auto& o : image.outside) ranges += (ranges.empty() ? "" : ", ") + range_text(o);
     std::string hint;
-    if (image.outside.front().address < app_image::kBase) hint = " (linked for the bootloader's place? link it at " + hex32(app_image::kBase) + ")";
+    if (image.outside.front().address < app_image::kBase)
+      hint = " (linked for the bootloader's place? link it at " + hex32(app_image::kBase) + ")";
     r.inside = {false, "bytes outside the application region " + hex32(app_image::kBase) + ".." +
                            hex32(app_image::kErasedEnd - 1) + ": " + ranges + hint};
   }
@@ -254,10 +257,12 @@ void stamp_image(AppImage& image, const AppVersion& version) {
   // Re-stamping replaces our own block; anything else there belongs to the application.
   if (!image_version(bytes)) {
     for (std::size_t i = at; i < std::min(bytes.size(), end); ++i) {
-      if (bytes[i] != kErased)
-        throw ImageFileError("the image's own bytes occupy the metadata block: " + hex32(static_cast<std::uint32_t>(app_image::kBase + i)) +
-                             " holds 0x" + [&] { char t[4]; std::snprintf(t, sizeof t, "%02X", bytes[i]); return std::string(t); }() +
-                             "; move that data or shrink the image below " + hex32(APP_META_BASE));
+      if (bytes[i] == kErased) continue;
+      char held[8];
+      std::snprintf(held, sizeof held, "0x%02X", bytes[i]);
+      throw ImageFileError("the image's own bytes occupy the metadata block: " +
+                           hex32(static_cast<std::uint32_t>(app_image::kBase + i)) + " holds " + held +
+                           "; move that data or shrink the image below " + hex32(APP_META_BASE));
     }
   }
   if (bytes.size() < end) bytes.resize(end, kErased);
@@ -268,11 +273,7 @@ void stamp_image(AppImage& image, const AppVersion& version) {
 
 void print_image_report(std::ostream& out, const std::string& name, const AppImage& image) {
   const auto& b = image.bytes;
-  const auto word = [&](std::size_t at) {
-    return b.size() < at + 4 ? std::string("-")
-                             : hex32(std::uint32_t{b[at]} | std::uint32_t{b[at + 1]} << 8 |
-                                     std::uint32_t{b[at + 2]} << 16 | std::uint32_t{b[at + 3]} << 24);
-  };
+  const auto word = [&](std::size_t at) { return b.size() < at + 4 ? std::string("-") : hex32(word_at(b, at)); };
   const auto version = image_version(b);
   out << name << ": " << image.format << ", " << b.size() << " bytes from " << hex32(app_image::kBase) << "\n"
       << "  initial SP  " << word(0) << "\n"
