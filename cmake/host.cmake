@@ -47,6 +47,11 @@ function(ovrimo_add_tests folder label)
   endforeach()
 endfunction()
 
+# The application image contract is the one firmware header host code includes: plain constants
+# and rules, no device access.
+add_library(ovrimo_app_image INTERFACE)
+target_include_directories(ovrimo_app_image INTERFACE ${CMAKE_SOURCE_DIR}/mcu_boot/Inc)
+
 ovrimo_add_tests(model unit ovrimo_board_model)
 # Whole archive: board hooks (HAL_MspInit, HAL_UART_MspInit, ...) replace weak defaults, and a
 # strong definition is never pulled out of an archive just to replace a weak one already linked.
@@ -62,19 +67,28 @@ if(OVRIMO_EMULATOR_SOURCES)
   target_include_directories(ovrimo_emulator PUBLIC ${CMAKE_SOURCE_DIR}/board PRIVATE ${UNICORN_INCLUDE_DIR})
   target_compile_options(ovrimo_emulator PRIVATE ${OVRIMO_WARNINGS})
   target_link_libraries(ovrimo_emulator PUBLIC ovrimo_board_model PRIVATE ${UNICORN_LIBRARY})
-  ovrimo_add_tests(emu e2e ovrimo_emulator)
+  ovrimo_add_tests(emu e2e ovrimo_emulator ovrimo_app_image)
 endif()
 
+# The tool's modules are a library, so that tests/tools can check them directly; the executable
+# is main.cpp on top.
 file(GLOB OVRIMO_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*.cpp)
+list(REMOVE_ITEM OVRIMO_TOOL_SOURCES ${CMAKE_SOURCE_DIR}/tools/main.cpp)
 if(OVRIMO_TOOL_SOURCES)
   find_package(CLI11 REQUIRED)
-  add_executable(ovrimo ${OVRIMO_TOOL_SOURCES})
+  find_package(Threads REQUIRED)
+  add_library(ovrimo_tools STATIC ${OVRIMO_TOOL_SOURCES})
+  target_include_directories(ovrimo_tools PUBLIC ${CMAKE_SOURCE_DIR}/tools)
+  target_compile_options(ovrimo_tools PRIVATE ${OVRIMO_WARNINGS})
+  target_link_libraries(ovrimo_tools PUBLIC ovrimo_emulator ovrimo_app_image CLI11::CLI11 Threads::Threads)
+  add_executable(ovrimo ${CMAKE_SOURCE_DIR}/tools/main.cpp)
   target_compile_options(ovrimo PRIVATE ${OVRIMO_WARNINGS})
-  target_link_libraries(ovrimo PRIVATE ovrimo_emulator CLI11::CLI11)
+  target_link_libraries(ovrimo PRIVATE ovrimo_tools)
+  ovrimo_add_tests(tools unit ovrimo_tools)
 endif()
 
 # The command-line tests run the built tool.
-foreach(cli_test emu_cli_test emu_demo_cli_test)
+foreach(cli_test emu_cli_test emu_demo_cli_test emu_upload_test emu_image_cli_test)
   if(TARGET ovrimo AND TARGET ${cli_test})
     target_compile_definitions(${cli_test} PRIVATE OVRIMO_CLI="$<TARGET_FILE:ovrimo>")
     add_dependencies(${cli_test} ovrimo)

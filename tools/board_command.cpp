@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app_image.h"
 #include "commands.h"
 #include "emu/emulator.h"
 #include "emu/host_line.h"
@@ -22,7 +23,7 @@ namespace ovrimo::tools {
 
 namespace {
 
-constexpr std::uint32_t kAppAddress = 0x08010000;
+constexpr std::uint32_t kAppAddress = app_image::kBase;
 
 enum ExitStatus {
   kReached = 0,

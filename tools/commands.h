@@ -18,5 +18,9 @@ void add_board_command(CLI::App& app, CommandRunner& run);
 void add_demo_command(CLI::App& app, CommandRunner& run);
 // `ovrimo bench`: the same update, measured.
 void add_bench_command(CLI::App& app, CommandRunner& run);
+// `ovrimo image`: checks an application image, stamps its version into it.
+void add_image_command(CLI::App& app, CommandRunner& run);
+// `ovrimo upload`: updates boards over their serial ports.
+void add_upload_command(CLI::App& app, CommandRunner& run);
 
 }  // namespace ovrimo::tools

@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
   ovrimo::tools::add_board_command(app, run);
   ovrimo::tools::add_demo_command(app, run);
   ovrimo::tools::add_bench_command(app, run);
+  ovrimo::tools::add_image_command(app, run);
+  ovrimo::tools::add_upload_command(app, run);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

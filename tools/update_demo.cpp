@@ -13,17 +13,8 @@ namespace {
 
 using model::XmodemSender;
 
-// The application's metadata block: magic word, then major, minor, patch.
-constexpr std::uint32_t kMetadataAddress = 0x0808FF00;
-constexpr std::uint32_t kAppMagic = 0x5EB0A7C3;
 // The bootloader's question; the operator answers once it is complete.
 constexpr std::string_view kPromptText = "Send 'Y'";
-
-std::string hex32(std::uint32_t v) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(v));
-  return text;
-}
 
 bool finished(XmodemSender::State s) {
   return s == XmodemSender::State::Done || s == XmodemSender::State::Cancelled ||
@@ -36,21 +27,6 @@ std::vector<std::uint8_t> read_file_bytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw InputFileError(path.string() + ": cannot open");
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::optional<AppVersion> image_version(const std::vector<std::uint8_t>& image) {
-  const std::size_t at = kMetadataAddress - UpdateDemo::kAppAddress;
-  if (image.size() < at + 7) return std::nullopt;
-  const std::uint32_t magic = std::uint32_t{image[at]} | std::uint32_t{image[at + 1]} << 8 |
-                              std::uint32_t{image[at + 2]} << 16 | std::uint32_t{image[at + 3]} << 24;
-  if (magic != kAppMagic) return std::nullopt;
-  return AppVersion{image[at + 4], image[at + 5], image[at + 6]};
-}
-
-std::string to_string(const AppVersion& v) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02x.%02x.%02x", v[0], v[1], v[2]);
-  return text;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "console_view.h"
+#include "image_file.h"
 #include "emu/emulator.h"
 #include "model/board.h"
 #include "model/xmodem_sender.h"
@@ -27,11 +28,6 @@ class InputFileError : public std::runtime_error {
 };
 
 std::vector<std::uint8_t> read_file_bytes(const std::filesystem::path& path);
-
-// The version in an application image's metadata block, when the image has a valid one.
-using AppVersion = std::array<std::uint8_t, 3>;
-std::optional<AppVersion> image_version(const std::vector<std::uint8_t>& image);
-std::string to_string(const AppVersion& version);  // "01.02.04", as the board prints it
 
 struct UpdateDemoOptions {
   std::filesystem::path bootloader;  // ELF
@@ -63,7 +59,7 @@ struct BlockAck {
 
 class UpdateDemo {
  public:
-  static constexpr std::uint32_t kAppAddress = 0x08010000;
+  static constexpr std::uint32_t kAppAddress = app_image::kBase;
 
   // Reads the files; throws InputFileError.
   explicit UpdateDemo(UpdateDemoOptions options);

@@ -2,6 +2,7 @@
 #ifndef OVRIMO_MAIN_H
 #define OVRIMO_MAIN_H
 
+#include "app_image.h"
 #include "hal_conf.h"
 #include "hal_def.h"
 #include "hal_gpio.h"
@@ -16,9 +17,6 @@ inline constexpr uint8_t MAJOR = 0x00U;
 inline constexpr uint8_t MINOR = 0x04U;
 inline constexpr uint8_t REV = 0x01U;
 
-// Metadata block inside the application image: magic word, then major, minor, patch.
-#define APP_META_BASE ((uint32_t)0x0808FF00U)
-#define APP_MAGIC ((uint32_t)0x5EB0A7C3U)
 
 extern "C" {
 

@@ -2,6 +2,7 @@
 // reset), prints its own version and the bootloader's, then idles.
 #include <stdint.h>
 
+#include "app_image.h"
 #include "device.h"
 
 namespace {
@@ -18,7 +19,6 @@ struct Metadata {
   uint8_t reserved;
 };
 
-constexpr uint32_t kAppMagic = 0x5EB0A7C3U;
 // The hand-off leaves the clock tree at reset: 4 MHz from MSIS on every bus.
 constexpr uint32_t kPclk1Hz = 4000000U;
 constexpr uint32_t kBaud = 115200U;
@@ -69,7 +69,7 @@ extern "C" {
 
 // Read by the bootloader to show the installed version.
 __attribute__((section(".app_meta"), used)) const Metadata app_metadata = {
-    kAppMagic, {APP_VERSION_MAJOR, APP_VERSION_MINOR, APP_VERSION_PATCH}, 0xFFU};
+    APP_MAGIC, {APP_VERSION_MAJOR, APP_VERSION_MINOR, APP_VERSION_PATCH}, 0xFFU};
 
 // The bootloader's version, left in RAM that neither program initialises.
 __attribute__((section(".noinit"))) volatile Revision bl_rev;

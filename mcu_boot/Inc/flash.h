@@ -3,18 +3,11 @@
 #ifndef OVRIMO_MCU_BOOT_FLASH_H
 #define OVRIMO_MCU_BOOT_FLASH_H
 
+#include "app_image.h"
 #include "hal_def.h"
 
-// First byte of the application; everything below belongs to the bootloader.
-#define FLASH_APP_START_ADDRESS ((uint32_t)0x08010000U)
-// Last byte of flash bank 1.
-#define FLASH_BANK1_END ((uint32_t)0x080FFFFFU)
 // No quad-word may start at or above this address.
 #define FLASH_APP_END_ADDRESS ((uint32_t)(FLASH_BANK1_END - 0x10U))
-
-// Where an application's initial stack pointer may point: inside SRAM, top of SRAM included.
-#define APP_STACK_LOWEST ((uint32_t)0x20000000U)
-#define APP_STACK_HIGHEST ((uint32_t)0x200C0000U)
 
 extern "C" {
 

@@ -38,9 +38,7 @@ bool app_vectors(uint32_t* stack, uint32_t* entry) {
   if (!flash_read_app_word(FLASH_APP_START_ADDRESS, stack) || !flash_read_app_word(FLASH_APP_START_ADDRESS + 4U, entry)) {
     return false;
   }
-  const bool stack_ok = (*stack > APP_STACK_LOWEST) && (*stack <= APP_STACK_HIGHEST) && ((*stack & 3U) == 0U);
-  const bool entry_ok = ((*entry & 1U) != 0U) && (*entry >= FLASH_APP_START_ADDRESS) && (*entry <= FLASH_BANK1_END);
-  return stack_ok && entry_ok;
+  return app_image::vectors_usable(*stack, *entry);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "app_image.h"
 #include "emu/emulator.h"
 #include "emu_support.h"
 
@@ -22,7 +23,7 @@ TEST(BootloaderImage, ColdBootHandsOffWithTheDocumentedCoreStateAndTheApplicatio
   Emulator emu(board);
   emu.load_elf(bootloader);
   std::ifstream in(app, std::ios::binary);
-  emu.load_flash_image(0x08010000, std::vector<std::uint8_t>{std::istreambuf_iterator<char>(in), {}});
+  emu.load_flash_image(app_image::kBase, std::vector<std::uint8_t>{std::istreambuf_iterator<char>(in), {}});
   emu.reset();
 
   emu.set_stop_at_handoff(true);
@@ -31,8 +32,8 @@ TEST(BootloaderImage, ColdBootHandsOffWithTheDocumentedCoreStateAndTheApplicatio
   ASSERT_EQ(r.reason, StopReason::HandOff) << r.detail;
   ASSERT_TRUE(board.core().handoff.has_value());
   const model::HandoffRecord& h = *board.core().handoff;
-  EXPECT_EQ(h.vtor, 0x08010000u);
-  EXPECT_EQ(h.msp, emu.read_word(0x08010000));
+  EXPECT_EQ(h.vtor, app_image::kBase);
+  EXPECT_EQ(h.msp, emu.read_word(app_image::kBase));
   EXPECT_EQ(h.entry, emu.read_word(0x08010004));
   EXPECT_EQ(h.primask, 1u);
   EXPECT_EQ(h.systick_ctrl, 0u);

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app_image.h"
 #include "emu/emulator.h"
 #include "emu_support.h"
 
@@ -28,8 +29,8 @@ using model::kSecond;
 using model::Time;
 
 inline constexpr std::uint32_t kFlashBase = 0x08000000;
-inline constexpr std::uint32_t kAppBase = 0x08010000;
-inline constexpr std::uint32_t kPage127 = 0x080FE000;
+inline constexpr std::uint32_t kAppBase = app_image::kBase;
+inline constexpr std::uint32_t kPage127 = app_image::kErasedEnd;
 inline constexpr std::uint32_t kBank1End = 0x08100000;  // one past the last byte of bank 1
 inline constexpr std::uint32_t kBlRev = 0x20000C98;
 inline constexpr std::uint32_t kImageSize = 512 * 1024;

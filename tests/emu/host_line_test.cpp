@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "app_image.h"
 #include "emu/emulator.h"
 #include "emu/host_line.h"
 #include "tool_support.h"
@@ -34,9 +35,9 @@ class HostLine : public ::testing::Test {
     std::ifstream in(bin, std::ios::binary);
     const std::vector<std::uint8_t> image{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     emu = std::make_unique<Emulator>(board);
-    emu->load_flash_image(0x08010000, image);
+    emu->load_flash_image(app_image::kBase, image);
     board.core().primask = 1;
-    emu->boot_image(0x08010000);
+    emu->boot_image(app_image::kBase);
     ASSERT_EQ(::pipe(to_board), 0);
     ASSERT_EQ(::pipe(from_board), 0);
   }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "emu/emulator.h"
+#include "app_image.h"
 #include "emu_support.h"
 
 namespace ovrimo::emu {
@@ -14,7 +15,7 @@ namespace {
 
 using testing::firmware_file;
 
-constexpr std::uint32_t kAppBase = 0x08010000;
+constexpr std::uint32_t kAppBase = app_image::kBase;
 constexpr std::uint32_t kBlRev = 0x20000C98;
 
 std::vector<std::uint8_t> read_file(const std::filesystem::path& path) {
@@ -37,15 +38,17 @@ TEST(SampleApplication, ImagesCarryTheMetadataBlockInsideTheirFirst512KB) {
     ASSERT_ARTEFACT(elf);
     const auto image = read_file(bin);
     ASSERT_EQ(image.size(), 512u * 1024u) << bin;
-    EXPECT_EQ(image[0x7FF00] | image[0x7FF01] << 8 | image[0x7FF02] << 16 | static_cast<std::uint32_t>(image[0x7FF03]) << 24,
-              0x5EB0A7C3u);
-    EXPECT_EQ(image[0x7FF04], 1);
-    EXPECT_EQ(image[0x7FF05], 2);
-    EXPECT_EQ(image[0x7FF06], version[7] - '0');
+    // The linker script places the block; the contract header says where the bootloader looks.
+    constexpr std::size_t m = app_image::kMetaOffset;
+    EXPECT_EQ(image[m] | image[m + 1] << 8 | image[m + 2] << 16 | static_cast<std::uint32_t>(image[m + 3]) << 24,
+              APP_MAGIC);
+    EXPECT_EQ(image[m + 4], 1);
+    EXPECT_EQ(image[m + 5], 2);
+    EXPECT_EQ(image[m + 6], version[7] - '0');
     // Word 0 is the stack pointer (end of SRAM), word 1 an odd entry inside the image.
     const std::uint32_t sp = image[0] | image[1] << 8 | image[2] << 16 | static_cast<std::uint32_t>(image[3]) << 24;
     const std::uint32_t entry = image[4] | image[5] << 8 | image[6] << 16 | static_cast<std::uint32_t>(image[7]) << 24;
-    EXPECT_EQ(sp, 0x200C0000u);
+    EXPECT_EQ(sp, APP_STACK_HIGHEST);
     EXPECT_EQ(entry & 1u, 1u);
     EXPECT_GE(entry, kAppBase);
     EXPECT_LT(entry, kAppBase + image.size());

@@ -33,61 +33,6 @@ std::filesystem::path find_sx() {
   return {};
 }
 
-// sx with its standard input and output on the pseudo-terminal's slave, its messages in a file.
-class SxProcess {
- public:
-  SxProcess(const std::filesystem::path& sx, const std::string& tty, std::vector<std::string> args,
-            const std::filesystem::path& log) {
-    std::vector<std::string> argv_text{"sx"};
-    argv_text.insert(argv_text.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& a : argv_text) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    const std::string sx_path = sx.string(), log_path = log.string();
-    pid_ = ::fork();
-    if (pid_ == 0) {
-      const int line = ::open(tty.c_str(), O_RDWR | O_NOCTTY);
-      const int err = ::open(log_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-      if (line < 0 || err < 0) ::_exit(126);
-      ::dup2(line, 0);
-      ::dup2(line, 1);
-      ::dup2(err, 2);
-      ::execv(sx_path.c_str(), argv.data());
-      ::_exit(127);
-    }
-  }
-  ~SxProcess() {
-    if (pid_ > 0 && !status_) {
-      ::kill(pid_, SIGTERM);
-      int s = 0;
-      ::waitpid(pid_, &s, 0);
-    }
-  }
-  SxProcess(const SxProcess&) = delete;
-  SxProcess& operator=(const SxProcess&) = delete;
-
-  bool started() const { return pid_ > 0; }
-  // Waits up to `timeout` for sx to end; its exit status, or -1 if it has not ended (or died).
-  int wait(std::chrono::milliseconds timeout) {
-    const auto until = std::chrono::steady_clock::now() + timeout;
-    while (!status_) {
-      int s = 0;
-      const pid_t r = ::waitpid(pid_, &s, WNOHANG);
-      if (r == pid_) {
-        status_ = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-        break;
-      }
-      if (std::chrono::steady_clock::now() >= until) return -1;
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return *status_;
-  }
-
- private:
-  pid_t pid_ = -1;
-  std::optional<int> status_;
-};
-
 using testing::slurp;
 
 // Boots with 01.02.03 installed, answers 'Y' on the terminal, hands the line to sx with `args`
@@ -125,7 +70,8 @@ void update_with_sx(std::vector<std::string> args, std::size_t blocks) {
   // Then sx takes the line; the first 'C' comes about a second later.
   const auto log = std::filesystem::temp_directory_path() / ("ovrimo-sx-" + std::to_string(::getpid()) + ".log");
   args.push_back(image_path.string());
-  SxProcess sender(sx, pty.path(), args, log);
+  // sx with its standard input and output on the pseudo-terminal's slave, its messages in a file.
+  testing::ChildProcess sender(sx.string(), args, pty.path(), pty.path(), log.string());
   ASSERT_TRUE(sender.started());
   const Time transfer_start = rig.board().now();
   const RunResult r = rig.run_until_handoff(300 * kSecond);

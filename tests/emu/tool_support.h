@@ -4,15 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "emu_support.h"
 
@@ -39,6 +45,63 @@ inline std::string drain(int fd) {
     out.append(buffer, static_cast<std::size_t>(n));
   }
 }
+
+// A program run in the background, with its standard input, output and error opened from the
+// paths given (a terminal, a file, /dev/null). Killed and reaped if still running at the end.
+class ChildProcess {
+ public:
+  ChildProcess(const std::string& program, const std::vector<std::string>& args, const std::string& in,
+               const std::string& out, const std::string& err) {
+    std::vector<std::string> argv_text{program};
+    argv_text.insert(argv_text.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : argv_text) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      const int fd_in = ::open(in.c_str(), O_RDWR | O_NOCTTY);
+      const int fd_out = out == in ? fd_in : ::open(out.c_str(), O_RDWR | O_NOCTTY | O_CREAT | O_TRUNC, 0644);
+      const int fd_err = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      if (fd_in < 0 || fd_out < 0 || fd_err < 0) ::_exit(126);
+      ::dup2(fd_in, 0);
+      ::dup2(fd_out, 1);
+      ::dup2(fd_err, 2);
+      ::execv(program.c_str(), argv.data());
+      ::_exit(127);
+    }
+  }
+  ~ChildProcess() {
+    if (pid_ > 0 && !status_) {
+      ::kill(pid_, SIGKILL);
+      int s = 0;
+      ::waitpid(pid_, &s, 0);
+    }
+  }
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  bool started() const { return pid_ > 0; }
+  void signal(int number) const { ::kill(pid_, number); }
+  // Waits up to `timeout` for the program to end; its exit status, or -1 if it has not ended (or
+  // died of a signal).
+  int wait(std::chrono::milliseconds timeout) {
+    const auto until = std::chrono::steady_clock::now() + timeout;
+    while (!status_) {
+      int s = 0;
+      if (::waitpid(pid_, &s, WNOHANG) == pid_) {
+        status_ = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+        break;
+      }
+      if (std::chrono::steady_clock::now() >= until) return -1;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return *status_;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  std::optional<int> status_;
+};
 
 struct Outcome {
   int status = -1;

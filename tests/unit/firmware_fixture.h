@@ -39,8 +39,8 @@ inline constexpr std::uint32_t kRcc = 0x46020C00;
 inline constexpr std::uint32_t kUsart2 = 0x40004400;
 
 // Where the bootloader expects an application, and what the test images put in its first words.
-inline constexpr std::uint32_t kAppStart = 0x08010000;
-inline constexpr std::uint32_t kAppStack = 0x200C0000;
+inline constexpr std::uint32_t kAppStart = app_image::kBase;
+inline constexpr std::uint32_t kAppStack = APP_STACK_HIGHEST;
 inline constexpr std::uint32_t kAppEntry = 0x08010401;
 inline constexpr std::uint32_t kPage = 0x2000;
 

@@ -36,7 +36,7 @@ TEST_F(HandOff, ApplicationFindsTheBoardNearItsResetState) {
   const model::HandoffRecord& h = *board.core().handoff;
   EXPECT_EQ(h.entry, kAppEntry);
   EXPECT_EQ(h.msp, kAppStack);
-  EXPECT_EQ(h.vtor, 0x08010000u);
+  EXPECT_EQ(h.vtor, kAppStart);
   EXPECT_EQ(h.primask, 1u);
   EXPECT_EQ(h.systick_ctrl, 0u);
   EXPECT_EQ(h.systick_load, 0u);
