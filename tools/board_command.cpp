@@ -1,10 +1,14 @@
 // `ovrimo board`: power on the emulated board with a firmware image and run it.
 #include <CLI/CLI.hpp>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -17,6 +21,7 @@
 #include "commands.h"
 #include "emu/emulator.h"
 #include "emu/host_line.h"
+#include "input_file.h"
 
 namespace ovrimo::tools {
 
@@ -56,7 +61,7 @@ struct BoardOptions {
   bool stdio = false;
   std::string until;
   std::string expect;
-  double limit = 0;
+  std::string limit;
   bool trace = false;
   std::string flash_file;
 };
@@ -67,15 +72,14 @@ extern "C" void stop_on_signal(int) {
   if (emu::Emulator* e = g_running.load()) e->request_stop();
 }
 
-class InputError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+using InputError = InputFileError;
 
-std::vector<std::uint8_t> read_binary(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw InputError(path.string() + ": cannot open");
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// Waiting for the hand-off, the application or a line ends here unless --limit says otherwise:
+// a bootloader with no application to start shows its menu for ever, which is not a hang.
+constexpr const char* kDefaultLimit = "300";
+
+std::vector<std::uint8_t> read_image(const std::string& path) {
+  return read_input_file(path, model::FlashArray::kSize, "the flash");
 }
 
 // Written beside the target and renamed over it, so that a crash never leaves half a flash.
@@ -101,20 +105,13 @@ std::uint32_t parse_address(const std::string& text, const char* what) {
   throw InputError(std::string(what) + ": not an address: " + text);
 }
 
-bool is_elf(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  char magic[4] = {};
-  in.read(magic, 4);
-  return in.gcount() == 4 && magic[0] == 0x7F && magic[1] == 'E' && magic[2] == 'L' && magic[3] == 'F';
-}
-
-model::Time seconds_to_time(double seconds) {
-  return static_cast<model::Time>(seconds * static_cast<double>(model::kSecond));
+bool is_elf(const std::vector<std::uint8_t>& bytes) {
+  return bytes.size() >= 4 && bytes[0] == 0x7F && bytes[1] == 'E' && bytes[2] == 'L' && bytes[3] == 'F';
 }
 
 int run_board(const BoardOptions& o) {
   enum class Until { Nothing, HandOff, App, Seconds, Expect } until = Until::Nothing;
-  double until_seconds = 0;
+  model::Time until_time = 0;
   if (!o.expect.empty()) {
     until = Until::Expect;
   } else if (o.until == "handoff") {
@@ -123,18 +120,25 @@ int run_board(const BoardOptions& o) {
     until = Until::App;
   } else if (!o.until.empty()) {
     try {
-      std::size_t used = 0;
-      until_seconds = std::stod(o.until, &used);
-      if (used != o.until.size() || !(until_seconds > 0)) throw std::invalid_argument("");
-    } catch (const std::exception&) {
-      std::cerr << "ovrimo board: --until takes handoff, app or a number of seconds, not \"" << o.until << "\"\n";
+      until_time = parse_board_seconds(o.until, "--until");
+    } catch (const InputError& e) {
+      std::cerr << "ovrimo board: " << e.what() << " (or handoff, or app)\n";
       return kBadInput;
     }
     until = Until::Seconds;
   }
-  if (o.limit > 0 && (until == Until::Nothing || until == Until::Seconds)) {
+  if (!o.limit.empty() && (until == Until::Nothing || until == Until::Seconds)) {
     std::cerr << "ovrimo board: --limit goes with --until handoff, --until app or --expect; "
                  "to run for a given time, use --until SECONDS\n";
+    return kBadInput;
+  }
+  const bool waits_for_condition = until != Until::Nothing && until != Until::Seconds;
+  const std::string limit_text = o.limit.empty() ? kDefaultLimit : o.limit;
+  model::Time limit = 0;
+  try {
+    if (waits_for_condition) limit = parse_board_seconds(limit_text, "--limit");
+  } catch (const InputError& e) {
+    std::cerr << "ovrimo board: " << e.what() << "\n";
     return kBadInput;
   }
 
@@ -142,19 +146,38 @@ int run_board(const BoardOptions& o) {
   emu::Emulator emulator(board);
   const std::filesystem::path flash_file = o.flash_file;
   try {
+    bool flash_file_held_app = false;
+    if (!o.flash_file.empty()) {
+      // Found out now rather than after the run, when the changes would be lost.
+      const bool exists = std::filesystem::exists(flash_file);
+      const int fd = ::open(flash_file.c_str(), exists ? O_WRONLY : O_WRONLY | O_CREAT | O_EXCL, 0644);
+      if (fd < 0) throw InputError(o.flash_file + ": cannot be written: " + std::strerror(errno));
+      ::close(fd);
+      if (!exists) std::filesystem::remove(flash_file);
+    }
     if (!o.flash_file.empty() && std::filesystem::exists(flash_file)) {
-      const auto saved = read_binary(flash_file);
+      const auto saved = read_image(o.flash_file);
       if (saved.size() != model::FlashArray::kSize)
         throw InputError(o.flash_file + ": holds " + std::to_string(saved.size()) + " bytes, not the " +
                          std::to_string(model::FlashArray::kSize) + " of the flash");
       board.flash_array().bytes() = saved;
+      flash_file_held_app = true;
     }
-    if (is_elf(o.firmware)) {
-      emulator.load_elf(std::filesystem::path(o.firmware));
+    const auto firmware = read_image(o.firmware);
+    if (firmware.empty()) throw InputError(o.firmware + ": empty file, no firmware in it");
+    if (is_elf(firmware)) {
+      emulator.load_elf(emu::ElfImage::parse(firmware, o.firmware));
     } else {
-      emulator.load_flash_image(parse_address(o.load_address, "--load-address"), read_binary(o.firmware));
+      emulator.load_flash_image(parse_address(o.load_address, "--load-address"), firmware);
     }
-    if (!o.app.empty()) emulator.load_flash_image(kAppAddress, read_binary(o.app));
+    if (!o.app.empty()) {
+      const auto app = read_image(o.app);
+      if (app.empty()) throw InputError(o.app + ": empty file, no application in it");
+      emulator.load_flash_image(kAppAddress, app);
+      if (flash_file_held_app)
+        std::cerr << "ovrimo board: " << o.app << " programmed at 0x08010000 over what " << o.flash_file
+                  << " held there\n";
+    }
     if (!o.start_at.empty()) {
       // As the bootloader's hand-off leaves the core: interrupts masked, VTOR on the image.
       board.core().primask = 1;
@@ -203,8 +226,8 @@ int run_board(const BoardOptions& o) {
       break;
     default: break;
   }
-  if (until == Until::Seconds) emulator.set_time_limit(board.now() + seconds_to_time(until_seconds));
-  if (o.limit > 0) emulator.set_time_limit(board.now() + seconds_to_time(o.limit));
+  if (until == Until::Seconds) emulator.set_time_limit(board.now() + until_time);
+  if (waits_for_condition) emulator.set_time_limit(board.now() + limit);
   if (o.trace) emulator.set_trace(&std::cerr);
 
   g_running.store(&emulator);
@@ -245,6 +268,9 @@ int run_board(const BoardOptions& o) {
   const double virtual_seconds = model::to_seconds(board.now());
   const double instructions = static_cast<double>(emulator.instructions() - instructions_before);
   std::fprintf(stderr, "\novrimo board: %s: %s\n", emu::to_string(result.reason), result.detail.c_str());
+  if (waits_for_condition && result.reason == emu::StopReason::TimeLimit)
+    std::fprintf(stderr, "ovrimo board: the condition was not met within %s s of board time (%s)\n",
+                 limit_text.c_str(), o.limit.empty() ? "the default limit; --limit SECONDS to change it" : "--limit");
   std::fprintf(stderr,
                "ovrimo board: %.6f s of board time in %.3f s (%.1f times real time), %.1f million instructions "
                "(%.1f million per second)\n",
@@ -271,14 +297,12 @@ void add_board_command(CLI::App& app, CommandRunner& run) {
       "A summary line on standard error tells how the run ended, how much board time passed and how\n"
       "fast the emulation ran.");
   board->add_option("firmware", options->firmware, "Firmware image: ELF, or a raw binary (see --load-address)")
-      ->required()
-      ->check(CLI::ExistingFile);
+      ->required();
   board->add_option("--load-address", options->load_address,
                     "Where a raw firmware image goes in flash (default 0x08000000)");
   board->add_option("--app", options->app,
                     "Raw application image (.bin) programmed at 0x08010000 before power-on, as a programmer "
-                    "would (the pages it covers are erased first)")
-      ->check(CLI::ExistingFile);
+                    "would (the pages it covers are erased first)");
   board->add_option("--start-at", options->start_at,
                     "Instead of a power-on reset, start the image whose vector table is at this address the way "
                     "the bootloader's hand-off leaves the core (VTOR set, stack pointer and entry from the table, "
@@ -298,8 +322,7 @@ void add_board_command(CLI::App& app, CommandRunner& run) {
   expect->excludes(until);
   board->add_option("--limit", options->limit,
                     "Give up (status 4) if the --until handoff/app or --expect condition has not been met after "
-                    "this many seconds of board time")
-      ->check(CLI::PositiveNumber);
+                    "this many seconds of board time (default 300)");
   board->add_flag("--trace", options->trace,
                   "Print every register access, exception entry and return, pin edge and the hand-off to "
                   "standard error, stamped with board time");

@@ -32,12 +32,6 @@ bool finished(XmodemSender::State s) {
 
 }  // namespace
 
-std::vector<std::uint8_t> read_file_bytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw InputFileError(path.string() + ": cannot open");
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::optional<AppVersion> image_version(const std::vector<std::uint8_t>& image) {
   const std::size_t at = kMetadataAddress - UpdateDemo::kAppAddress;
   if (image.size() < at + 7) return std::nullopt;
@@ -189,8 +183,11 @@ class UpdateDemo::Operator : public model::LinePeer {
 // ---------------------------------------------------------------------------------------------
 
 UpdateDemo::UpdateDemo(UpdateDemoOptions options) : options_(std::move(options)) {
-  from_image_ = read_file_bytes(options_.from);
-  to_image_ = read_file_bytes(options_.to);
+  // A larger image than the application region may still be sent, to see it refused; only one
+  // that cannot be in flash at all is a mistake of the command line.
+  constexpr std::uintmax_t kAboveBootloader = model::FlashArray::kBase + model::FlashArray::kSize - kAppAddress;
+  from_image_ = read_input_file(options_.from, kAboveBootloader, "the flash above the bootloader");
+  to_image_ = read_input_file(options_.to, kAboveBootloader, "the flash above the bootloader");
   if (to_image_.empty()) throw InputFileError(options_.to.string() + ": empty image");
   for (std::size_t size : options_.block_sizes)
     if (size != 128 && size != 1024) throw InputFileError("block sizes are 128 or 1024, not " + std::to_string(size));

@@ -15,18 +15,13 @@
 #include <vector>
 
 #include "console_view.h"
+#include "input_file.h"
 #include "emu/emulator.h"
 #include "model/board.h"
 #include "model/xmodem_sender.h"
 
 namespace ovrimo::tools {
 
-class InputFileError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-std::vector<std::uint8_t> read_file_bytes(const std::filesystem::path& path);
 
 // The version in an application image's metadata block, when the image has a valid one.
 using AppVersion = std::array<std::uint8_t, 3>;

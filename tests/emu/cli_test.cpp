@@ -2,6 +2,7 @@
 // an exit status that tells how the run ended.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -20,6 +21,7 @@ using testing::firmware_file;
 using Cli = testing::ToolTest;
 using testing::Outcome;
 using testing::slurp;
+using testing::spill;
 
 TEST_F(Cli, TheFlashFileKeepsTheApplicationAcrossPowerCycles) {
   const auto bootloader = firmware_file("bootloader.elf");
@@ -42,11 +44,75 @@ TEST_F(Cli, TheFlashFileKeepsTheApplicationAcrossPowerCycles) {
   ASSERT_EQ(second.status, 0) << second.err;
   EXPECT_NE(second.out.find("Firmware Version: (01.02.03)"), std::string::npos) << second.out;
 
-  // A file that is not a flash image is refused before anything runs.
+  // --app over a stored flash replaces what it held there, and says so.
+  Outcome over = ovrimo("board " + bootloader.string() + " --app " + app.string() + " --flash-file " + flash.string() +
+                        " --until 0.01");
+  ASSERT_EQ(over.status, 0) << over.err;
+  EXPECT_NE(over.err.find(app.string() + " programmed at 0x08010000 over what " + flash.string() + " held there"),
+            std::string::npos)
+      << over.err;
+
+  // A file that is not a flash image is refused before anything runs, and so is one that cannot
+  // be written, before the run whose changes it would lose.
   std::ofstream(dir / "short.bin") << "not two megabytes";
   Outcome bad = ovrimo("board " + bootloader.string() + " --flash-file " + (dir / "short.bin").string());
   EXPECT_EQ(bad.status, 1);
   EXPECT_NE(bad.err.find("not the 2097152 of the flash"), std::string::npos) << bad.err;
+  Outcome unwritable = ovrimo("board " + bootloader.string() + " --flash-file " + (dir / "none" / "f.bin").string() +
+                              " --until 0.01");
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.err.find("f.bin: cannot be written"), std::string::npos) << unwritable.err;
+}
+
+// What a user mistypes or points at by mistake is refused at once with status 1 and a message that
+// names it: never a hang (a FIFO, a limit that means none), an exhausted memory (/dev/zero), an
+// overflowed deadline that stops at once, or a firmware fault for a file that holds no firmware.
+TEST_F(Cli, MistakesOnTheCommandLineAreNamedAndRefused) {
+  const auto bootloader = firmware_file("bootloader.elf");
+  ASSERT_ARTEFACT(bootloader);
+  const std::string board = "board " + bootloader.string();
+  const auto fifo = dir / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  spill(dir / "empty.bin", "");
+  spill(dir / "huge.bin", std::string(2 * 1024 * 1024 + 1, '\xFF'));
+  const struct {
+    std::string arguments;
+    std::string message;
+  } mistakes[] = {
+      {"board " + fifo.string(), "fifo: not a regular file"},
+      {board + " --app /dev/zero", "/dev/zero: not a regular file"},
+      {"board " + dir.string(), dir.string() + ": is a directory, not a file"},
+      {"board " + (dir / "huge.bin").string(), "huge.bin: 2097153 bytes, more than the 2097152 of the flash"},
+      {"board " + (dir / "empty.bin").string(), "empty.bin: empty file, no firmware in it"},
+      {"board /nonexistent.elf", "/nonexistent.elf: no such file"},
+      {board + " --until handoff --limit nan", "--limit takes a number of seconds of board time, not \"nan\""},
+      {board + " --until inf", "--until takes a number of seconds of board time, not \"inf\""},
+      {board + " --until 2e7", "--until 2e7: board time goes from above 0 to at most 10000000 s"},
+      {board + " --until app --limit 1e30", "--limit 1e30: board time goes from above 0 to at most 10000000 s"},
+      {board + " --until app --limit 0", "--limit 0: board time goes from above 0 to at most 10000000 s"},
+      {"demo --limit -1", "--limit -1: board time goes from above 0"},
+      {"nonsense", "no command \"nonsense\"; the commands are board, demo and bench"},
+  };
+  for (const auto& m : mistakes) {
+    Outcome o = ovrimo(m.arguments);
+    EXPECT_EQ(o.status, 1) << m.arguments << "\n" << o.err;
+    EXPECT_NE(o.err.find(m.message), std::string::npos) << m.arguments << "\n" << o.err;
+  }
+}
+
+// A bootloader with no application shows its menu for ever; waiting for the application ends
+// at the default board-time limit, and says that it was the limit.
+using CliSlow = testing::ToolTest;
+TEST_F(CliSlow, WaitingForAnAbsentApplicationEndsAtTheDefaultLimit) {
+  const auto bootloader = firmware_file("bootloader.elf");
+  ASSERT_ARTEFACT(bootloader);
+  Outcome o = ovrimo("board " + bootloader.string() + " --until app");
+  EXPECT_EQ(o.status, 4) << o.err;
+  EXPECT_NE(o.out.find("No valid application"), std::string::npos) << o.out;
+  EXPECT_NE(o.err.find("300.000000 s of board time"), std::string::npos) << o.err;
+  EXPECT_NE(o.err.find("not met within 300 s of board time (the default limit; --limit SECONDS to change it)"),
+            std::string::npos)
+      << o.err;
 }
 
 TEST_F(Cli, ExitStatusTellsHowTheRunEnded) {
@@ -83,8 +149,9 @@ TEST_F(Cli, ExitStatusTellsHowTheRunEnded) {
   // Command-line mistakes are status 1 with a message.
   Outcome usage = ovrimo("board " + bootloader.string() + " --until sometime");
   EXPECT_EQ(usage.status, 1);
-  EXPECT_NE(usage.err.find("--until takes handoff, app or a number of seconds"), std::string::npos) << usage.err;
-  EXPECT_EQ(ovrimo("board /nonexistent.elf").status, 1);
+  EXPECT_NE(usage.err.find("--until takes a number of seconds of board time, not \"sometime\" (or handoff, or app)"),
+            std::string::npos)
+      << usage.err;
   EXPECT_EQ(ovrimo("board " + bootloader.string() + " --pty --stdio").status, 1);
   Outcome help = ovrimo("board --help");
   EXPECT_EQ(help.status, 0);
