@@ -1,6 +1,7 @@
 // `ovrimo board`: power on the emulated board with a firmware image and run it.
 #include <CLI/CLI.hpp>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -82,18 +83,42 @@ std::vector<std::uint8_t> read_image(const std::string& path) {
   return read_input_file(path, model::FlashArray::kSize, "the flash");
 }
 
-// Written beside the target and renamed over it, so that a crash never leaves half a flash.
-void write_binary(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-  const std::filesystem::path temporary = path.string() + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw InputError(temporary.string() + ": cannot write");
+// The board's flash kept in a file as the flash itself: every program and erase the flash model
+// completes is written to the file at once, so a run that is killed (SIGKILL, a closed terminal)
+// leaves the file as a power cut leaves the chip, with the update as far as it had got.
+class FlashFile {
+ public:
+  explicit FlashFile(const std::string& path) : path_(path) {
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT, 0644);
+    if (fd_ < 0) throw InputError(path + ": cannot be written: " + std::strerror(errno));
   }
-  std::error_code ec;
-  std::filesystem::rename(temporary, path, ec);
-  if (ec) throw InputError(path.string() + ": cannot replace: " + ec.message());
-}
+  ~FlashFile() { ::close(fd_); }
+  FlashFile(const FlashFile&) = delete;
+  FlashFile& operator=(const FlashFile&) = delete;
+
+  // An empty file is a board whose flash was never kept (also one this run has just created).
+  bool holds_flash() const {
+    struct stat st {};
+    return ::fstat(fd_, &st) == 0 && st.st_size != 0;
+  }
+  void store(const std::vector<std::uint8_t>& flash, std::uint32_t offset, std::uint32_t size) {
+    while (size > 0 && error_.empty()) {
+      const ssize_t n = ::pwrite(fd_, flash.data() + offset, size, static_cast<off_t>(offset));
+      if (n <= 0) {
+        error_ = path_ + ": cannot be written: " + std::strerror(errno);
+        return;
+      }
+      offset += static_cast<std::uint32_t>(n);
+      size -= static_cast<std::uint32_t>(n);
+    }
+  }
+  const std::string& error() const { return error_; }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  std::string error_;
+};
 
 std::uint32_t parse_address(const std::string& text, const char* what) {
   try {
@@ -144,18 +169,12 @@ int run_board(const BoardOptions& o) {
 
   model::Board board;
   emu::Emulator emulator(board);
-  const std::filesystem::path flash_file = o.flash_file;
+  std::unique_ptr<FlashFile> flash_file;
   try {
     bool flash_file_held_app = false;
-    if (!o.flash_file.empty()) {
-      // Found out now rather than after the run, when the changes would be lost.
-      const bool exists = std::filesystem::exists(flash_file);
-      const int fd = ::open(flash_file.c_str(), exists ? O_WRONLY : O_WRONLY | O_CREAT | O_EXCL, 0644);
-      if (fd < 0) throw InputError(o.flash_file + ": cannot be written: " + std::strerror(errno));
-      ::close(fd);
-      if (!exists) std::filesystem::remove(flash_file);
-    }
-    if (!o.flash_file.empty() && std::filesystem::exists(flash_file)) {
+    // Opened for writing first: a file that cannot be written is found out now, not after the run.
+    if (!o.flash_file.empty()) flash_file = std::make_unique<FlashFile>(o.flash_file);
+    if (flash_file && flash_file->holds_flash()) {
       const auto saved = read_image(o.flash_file);
       if (saved.size() != model::FlashArray::kSize)
         throw InputError(o.flash_file + ": holds " + std::to_string(saved.size()) + " bytes, not the " +
@@ -177,6 +196,14 @@ int run_board(const BoardOptions& o) {
       if (flash_file_held_app)
         std::cerr << "ovrimo board: " << o.app << " programmed at 0x08010000 over what " << o.flash_file
                   << " held there\n";
+    }
+    if (flash_file) {
+      auto& bytes = board.flash_array().bytes();
+      flash_file->store(bytes, 0, model::FlashArray::kSize);
+      board.flash().on_flash_changed([&file = *flash_file, &bytes](std::uint32_t address, std::uint32_t size) {
+        file.store(bytes, address - model::FlashArray::kBase, size);
+      });
+      if (!flash_file->error().empty()) throw InputError(flash_file->error());
     }
     if (!o.start_at.empty()) {
       // As the bootloader's hand-off leaves the core: interrupts masked, VTOR on the image.
@@ -256,13 +283,9 @@ int run_board(const BoardOptions& o) {
     case emu::StopReason::Returned: status = kNotReached; break;  // only native runs return
   }
 
-  if (!o.flash_file.empty()) {
-    try {
-      write_binary(flash_file, board.flash_array().bytes());
-    } catch (const std::exception& e) {
-      std::cerr << "ovrimo board: " << e.what() << "\n";
-      status = kBadInput;
-    }
+  if (flash_file && !flash_file->error().empty()) {
+    std::cerr << "ovrimo board: " << flash_file->error() << "\n";
+    status = kBadInput;
   }
 
   const double virtual_seconds = model::to_seconds(board.now());
@@ -328,7 +351,7 @@ void add_board_command(CLI::App& app, CommandRunner& run) {
                   "standard error, stamped with board time");
   board->add_option("--flash-file", options->flash_file,
                     "Keep the board's flash in this file (2 MB) across runs, as across power cycles: read before "
-                    "power-on if it exists, written when the run ends. The firmware image and --app are "
+                    "power-on if it exists, and written as the flash changes, so a killed run is a power cut. The firmware image and --app are "
                     "programmed over it.");
   board->footer(kExitStatusHelp);
   board->callback([&run, options] { run = [options] { return run_board(*options); }; });

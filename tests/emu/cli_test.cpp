@@ -2,11 +2,13 @@
 // an exit status that tells how the run ended.
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -62,6 +64,64 @@ TEST_F(Cli, TheFlashFileKeepsTheApplicationAcrossPowerCycles) {
                               " --until 0.01");
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.err.find("f.bin: cannot be written"), std::string::npos) << unwritable.err;
+}
+
+// The flash file is the flash: what the bootloader erased before the run was killed (as a closed
+// terminal or kill -9 ends it) is erased in the file, as after a power cut during an update.
+TEST_F(Cli, AKilledRunLeavesTheFlashFileAsAPowerCutLeavesTheFlash) {
+  const auto bootloader = firmware_file("bootloader.elf");
+  const auto app = firmware_file("app-01.02.03.bin");
+  ASSERT_ARTEFACT(bootloader);
+  ASSERT_ARTEFACT(app);
+  const auto flash = dir / "flash.bin";
+  const auto out = dir / "console";
+  int input[2];
+  ASSERT_EQ(::pipe(input), 0);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ::dup2(input[0], 0);
+    ::close(input[1]);
+    const std::string command = tool + " board " + bootloader.string() + " --app " + app.string() + " --flash-file " +
+                                flash.string() + " --stdio > " + out.string() + " 2>/dev/null";
+    ::execl("/bin/sh", "sh", "-c", ("exec " + command).c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(input[0]);
+  auto wait_for = [](const std::function<bool()>& done) {
+    for (int i = 0; i < 3000 && !done(); ++i) ::usleep(10000);
+    return done();
+  };
+  const bool prompted = wait_for([&] { return slurp(out).find("Send 'Y'") != std::string::npos; });
+  const bool asked = prompted && ::write(input[1], "Y", 1) == 1 &&
+                     wait_for([&] { return slurp(out).find("CC") != std::string::npos; });
+  if (asked) {
+    // Block 1 of an XMODEM-1K transfer: the bootloader erases the region, metadata block
+    // included, before it answers it.
+    std::string block = "\x02\x01\xFE" + slurp(app).substr(0, 1024);
+    std::uint16_t crc = 0;
+    for (std::size_t i = 3; i < block.size(); ++i) {
+      crc ^= static_cast<std::uint16_t>(static_cast<std::uint8_t>(block[i]) << 8);
+      for (int bit = 0; bit < 8; ++bit) crc = static_cast<std::uint16_t>(crc & 0x8000 ? (crc << 1) ^ 0x1021 : crc << 1);
+    }
+    block += static_cast<char>(crc >> 8);
+    block += static_cast<char>(crc & 0xFF);
+    EXPECT_EQ(::write(input[1], block.data(), block.size()), static_cast<ssize_t>(block.size()));
+  }
+  const bool erased = asked && wait_for([&] {
+                        const std::string f = slurp(flash);
+                        return f.size() == 2u * 1024 * 1024 && f.substr(0x8FF00, 16) == std::string(16, '\xFF');
+                      });
+  ::kill(child, SIGKILL);
+  int raw = 0;
+  ::waitpid(child, &raw, 0);
+  ::close(input[1]);
+  ASSERT_TRUE(asked) << slurp(out);
+  ASSERT_TRUE(erased) << slurp(out);
+  EXPECT_TRUE(WIFSIGNALED(raw));
+  Outcome next = ovrimo("board " + bootloader.string() + " --flash-file " + flash.string() +
+                        " --expect 'Firmware Version' --limit 5");
+  EXPECT_NE(next.out.find("Firmware Version: (ff.ff.ff)"), std::string::npos) << next.out;
 }
 
 // What a user mistypes or points at by mistake is refused at once with status 1 and a message that
