@@ -62,7 +62,7 @@ class UpdateDemo::Operator : public model::LinePeer {
       case Phase::Menu: menu(byte, time); return;
       case Phase::Answered: answered(byte, time); return;
       case Phase::Transfer: transfer(byte, time); return;
-      case Phase::After: show(byte); return;
+      case Phase::After: after(byte); return;
     }
   }
 
@@ -72,6 +72,9 @@ class UpdateDemo::Operator : public model::LinePeer {
   }
 
   bool answered_prompt() const { return phase_ != Phase::Menu; }
+  // Nothing the board does from here on can make the update happen: the transfer ended without
+  // success, or the board asked again instead of taking the answer. Set at a line's end.
+  bool outcome_clear() const { return given_up_; }
 
  private:
   enum class Phase { Menu, Answered, Transfer, After };
@@ -106,7 +109,8 @@ class UpdateDemo::Operator : public model::LinePeer {
   void answered(std::uint8_t byte, model::Time time) {
     demo_.sender_->on_byte_from_device(byte, time);
     if (demo_.sender_->state() == XmodemSender::State::WaitingStart) {
-      if (byte != XmodemSender::kC) show(byte);
+      // The prompt again means the answer was not taken, as after a transfer.
+      if (byte != XmodemSender::kC) after(byte);
       return;
     }
     phase_ = Phase::Transfer;
@@ -129,7 +133,21 @@ class UpdateDemo::Operator : public model::LinePeer {
     if (finished(demo_.sender_->state())) end_transfer();
   }
 
+  // After a completed transfer the board starts the new image; its prompt again means it did not
+  // (known as soon as the prompt's words are out, not at the end of its line).
+  void after(std::uint8_t byte) {
+    show(byte);
+    if (byte == '\n' || byte == '\r') {
+      text_.clear();
+      return;
+    }
+    text_.push_back(static_cast<char>(byte));
+    if (text_.ends_with(kPromptText)) given_up_ = true;
+  }
+
   void end_transfer() {
+    text_.clear();
+    if (demo_.sender_->state() != XmodemSender::State::Done) given_up_ = true;
     demo_.transfer_end_ = demo_.mark();
     report(true);
     if (view_ != nullptr) view_->end_status();
@@ -178,6 +196,7 @@ class UpdateDemo::Operator : public model::LinePeer {
   Phase phase_ = Phase::Menu;
   std::string text_;
   std::size_t last_quarter_ = 0;
+  bool given_up_ = false;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -231,6 +250,7 @@ void UpdateDemo::run(ConsoleView* view) {
   emulator_->reset();
   emulator_->set_time_limit(board_->now() + options_.limit);
   emulator_->set_line_watch([this](const emu::PrintedLine& line) {
+    if (operator_->outcome_clear()) return true;
     const auto& handoff = board_->core().handoff;
     if (!handoff || line.start < handoff->when) return false;
     app_line_ = line.text;
@@ -252,6 +272,13 @@ void UpdateDemo::check_outcome() {
     failure_ = std::move(text);
   };
   if (!operator_->answered_prompt()) return fail("the bootloader's prompt never appeared");
+  if (sender_->state() == XmodemSender::State::WaitingStart) {
+    char text[200];
+    std::snprintf(text, sizeof text, "the board did not understand the answer 'Y' sent at %u baud: it %s", options_.baud,
+                  emulator_->handed_off() ? "went on to start the installed application"
+                                          : "never asked for the image");
+    return fail(text);
+  }
   if (sender_->state() != XmodemSender::State::Done) {
     return fail("the update did not complete: the sender " + std::string(model::to_string(sender_->state())) +
                 " after " + std::to_string(acks_.size()) + " of " + std::to_string(blocks_) + " blocks");
