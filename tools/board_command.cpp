@@ -22,6 +22,7 @@
 #include "commands.h"
 #include "emu/emulator.h"
 #include "emu/host_line.h"
+#include "console_view.h"
 #include "input_file.h"
 
 namespace ovrimo::tools {
@@ -118,6 +119,24 @@ class FlashFile {
   std::string path_;
   int fd_ = -1;
   std::string error_;
+};
+
+// The console on this process's standard output, shown as `ovrimo demo` shows it: as it is on a
+// terminal, with readable markers in a pipe or a log. Each byte is flushed at once, as a terminal
+// on the board's line would show it.
+class ConsoleLinePeer : public emu::HostLinePeer {
+ public:
+  explicit ConsoleLinePeer(int in_fd) : HostLinePeer(in_fd, -1), view_(stdout, ConsoleView::style_for(stdout)) {}
+  ~ConsoleLinePeer() override { view_.finish(); }
+
+  void on_byte_from_device(std::uint16_t value, model::Time time) override {
+    HostLinePeer::on_byte_from_device(value, time);
+    view_.device_byte(static_cast<std::uint8_t>(value));
+    std::fflush(stdout);
+  }
+
+ private:
+  ConsoleView view_;
 };
 
 std::uint32_t parse_address(const std::string& text, const char* what) {
@@ -231,9 +250,9 @@ int run_board(const BoardOptions& o) {
     std::cout << "USART2 on " << pty->path() << std::endl;
   } else if (o.stdio) {
     raw_terminal = std::make_unique<emu::RawTerminal>(0);
-    peer = std::make_unique<emu::HostLinePeer>(0, 1);
+    peer = std::make_unique<ConsoleLinePeer>(0);
   } else {
-    peer = std::make_unique<emu::HostLinePeer>(-1, 1);
+    peer = std::make_unique<ConsoleLinePeer>(-1);
   }
   board.usart2().attach(*peer);
   if (peer->has_input()) emulator.set_real_time_source(peer.get());
