@@ -1,10 +1,15 @@
 // `ovrimo board`: power on the emulated board with a firmware image and run it.
 #include <CLI/CLI.hpp>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -18,6 +23,8 @@
 #include "commands.h"
 #include "emu/emulator.h"
 #include "emu/host_line.h"
+#include "console_view.h"
+#include "input_file.h"
 
 namespace ovrimo::tools {
 
@@ -57,7 +64,7 @@ struct BoardOptions {
   bool stdio = false;
   std::string until;
   std::string expect;
-  double limit = 0;
+  std::string limit;
   bool trace = false;
   std::string flash_file;
 };
@@ -68,29 +75,70 @@ extern "C" void stop_on_signal(int) {
   if (emu::Emulator* e = g_running.load()) e->request_stop();
 }
 
-class InputError : public std::runtime_error {
+using InputError = InputFileError;
+
+// Waiting for the hand-off, the application or a line ends here unless --limit says otherwise:
+// a bootloader with no application to start shows its menu for ever, which is not a hang.
+constexpr const char* kDefaultLimit = "300";
+
+std::vector<std::uint8_t> read_image(const std::string& path) {
+  return read_input_file(path, model::FlashArray::kSize, "the flash");
+}
+
+// The board's flash kept in a file as the flash itself: every program and erase the flash model
+// completes is written to the file at once, so a run that is killed (SIGKILL, a closed terminal)
+// leaves the file as a power cut leaves the chip, with the update as far as it had got.
+class FlashFile {
  public:
-  using std::runtime_error::runtime_error;
+  explicit FlashFile(const std::string& path) : path_(path) {
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT, 0644);
+    if (fd_ < 0) throw InputError(path + ": cannot be written: " + std::strerror(errno));
+  }
+  ~FlashFile() { ::close(fd_); }
+  FlashFile(const FlashFile&) = delete;
+  FlashFile& operator=(const FlashFile&) = delete;
+
+  // An empty file is a board whose flash was never kept (also one this run has just created).
+  bool holds_flash() const {
+    struct stat st {};
+    return ::fstat(fd_, &st) == 0 && st.st_size != 0;
+  }
+  void store(const std::vector<std::uint8_t>& flash, std::uint32_t offset, std::uint32_t size) {
+    while (size > 0 && error_.empty()) {
+      const ssize_t n = ::pwrite(fd_, flash.data() + offset, size, static_cast<off_t>(offset));
+      if (n <= 0) {
+        error_ = path_ + ": cannot be written: " + std::strerror(errno);
+        return;
+      }
+      offset += static_cast<std::uint32_t>(n);
+      size -= static_cast<std::uint32_t>(n);
+    }
+  }
+  const std::string& error() const { return error_; }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  std::string error_;
 };
 
-std::vector<std::uint8_t> read_binary(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw InputError(path.string() + ": cannot open");
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+// The console on this process's standard output, shown as `ovrimo demo` shows it: as it is on a
+// terminal, with readable markers in a pipe or a log. Each byte is flushed at once, as a terminal
+// on the board's line would show it.
+class ConsoleLinePeer : public emu::HostLinePeer {
+ public:
+  explicit ConsoleLinePeer(int in_fd) : HostLinePeer(in_fd, -1), view_(stdout, ConsoleView::style_for(stdout)) {}
+  ~ConsoleLinePeer() override { view_.finish(); }
 
-// Written beside the target and renamed over it, so that a crash never leaves half a flash.
-void write_binary(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-  const std::filesystem::path temporary = path.string() + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw InputError(temporary.string() + ": cannot write");
+  void on_byte_from_device(std::uint16_t value, model::Time time) override {
+    HostLinePeer::on_byte_from_device(value, time);
+    view_.device_byte(static_cast<std::uint8_t>(value));
+    std::fflush(stdout);
   }
-  std::error_code ec;
-  std::filesystem::rename(temporary, path, ec);
-  if (ec) throw InputError(path.string() + ": cannot replace: " + ec.message());
-}
+
+ private:
+  ConsoleView view_;
+};
 
 std::uint32_t parse_address(const std::string& text, const char* what) {
   try {
@@ -102,20 +150,13 @@ std::uint32_t parse_address(const std::string& text, const char* what) {
   throw InputError(std::string(what) + ": not an address: " + text);
 }
 
-bool is_elf(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  char magic[4] = {};
-  in.read(magic, 4);
-  return in.gcount() == 4 && magic[0] == 0x7F && magic[1] == 'E' && magic[2] == 'L' && magic[3] == 'F';
-}
-
-model::Time seconds_to_time(double seconds) {
-  return static_cast<model::Time>(seconds * static_cast<double>(model::kSecond));
+bool is_elf(const std::vector<std::uint8_t>& bytes) {
+  return bytes.size() >= 4 && bytes[0] == 0x7F && bytes[1] == 'E' && bytes[2] == 'L' && bytes[3] == 'F';
 }
 
 int run_board(const BoardOptions& o) {
   enum class Until { Nothing, HandOff, App, Seconds, Expect } until = Until::Nothing;
-  double until_seconds = 0;
+  model::Time until_time = 0;
   if (!o.expect.empty()) {
     until = Until::Expect;
   } else if (o.until == "handoff") {
@@ -124,38 +165,66 @@ int run_board(const BoardOptions& o) {
     until = Until::App;
   } else if (!o.until.empty()) {
     try {
-      std::size_t used = 0;
-      until_seconds = std::stod(o.until, &used);
-      if (used != o.until.size() || !(until_seconds > 0)) throw std::invalid_argument("");
-    } catch (const std::exception&) {
-      std::cerr << "ovrimo board: --until takes handoff, app or a number of seconds, not \"" << o.until << "\"\n";
+      until_time = parse_board_seconds(o.until, "--until");
+    } catch (const InputError& e) {
+      std::cerr << "ovrimo board: " << e.what() << " (or handoff, or app)\n";
       return kBadInput;
     }
     until = Until::Seconds;
   }
-  if (o.limit > 0 && (until == Until::Nothing || until == Until::Seconds)) {
+  if (!o.limit.empty() && (until == Until::Nothing || until == Until::Seconds)) {
     std::cerr << "ovrimo board: --limit goes with --until handoff, --until app or --expect; "
                  "to run for a given time, use --until SECONDS\n";
+    return kBadInput;
+  }
+  const bool waits_for_condition = until != Until::Nothing && until != Until::Seconds;
+  const std::string limit_text = o.limit.empty() ? kDefaultLimit : o.limit;
+  model::Time limit = 0;
+  try {
+    if (waits_for_condition) limit = parse_board_seconds(limit_text, "--limit");
+  } catch (const InputError& e) {
+    std::cerr << "ovrimo board: " << e.what() << "\n";
     return kBadInput;
   }
 
   model::Board board;
   emu::Emulator emulator(board);
-  const std::filesystem::path flash_file = o.flash_file;
+  std::unique_ptr<FlashFile> flash_file;
   try {
-    if (!o.flash_file.empty() && std::filesystem::exists(flash_file)) {
-      const auto saved = read_binary(flash_file);
+    bool flash_file_held_app = false;
+    // Opened for writing first: a file that cannot be written is found out now, not after the run.
+    if (!o.flash_file.empty()) flash_file = std::make_unique<FlashFile>(o.flash_file);
+    if (flash_file && flash_file->holds_flash()) {
+      const auto saved = read_image(o.flash_file);
       if (saved.size() != model::FlashArray::kSize)
         throw InputError(o.flash_file + ": holds " + std::to_string(saved.size()) + " bytes, not the " +
                          std::to_string(model::FlashArray::kSize) + " of the flash");
       board.flash_array().bytes() = saved;
+      flash_file_held_app = true;
     }
-    if (is_elf(o.firmware)) {
-      emulator.load_elf(std::filesystem::path(o.firmware));
+    const auto firmware = read_image(o.firmware);
+    if (firmware.empty()) throw InputError(o.firmware + ": empty file, no firmware in it");
+    if (is_elf(firmware)) {
+      emulator.load_elf(emu::ElfImage::parse(firmware, o.firmware));
     } else {
-      emulator.load_flash_image(parse_address(o.load_address, "--load-address"), read_binary(o.firmware));
+      emulator.load_flash_image(parse_address(o.load_address, "--load-address"), firmware);
     }
-    if (!o.app.empty()) emulator.load_flash_image(kAppAddress, read_binary(o.app));
+    if (!o.app.empty()) {
+      const auto app = read_image(o.app);
+      if (app.empty()) throw InputError(o.app + ": empty file, no application in it");
+      emulator.load_flash_image(kAppAddress, app);
+      if (flash_file_held_app)
+        std::cerr << "ovrimo board: " << o.app << " programmed at 0x08010000 over what " << o.flash_file
+                  << " held there\n";
+    }
+    if (flash_file) {
+      auto& bytes = board.flash_array().bytes();
+      flash_file->store(bytes, 0, model::FlashArray::kSize);
+      board.flash().on_flash_changed([&file = *flash_file, &bytes](std::uint32_t address, std::uint32_t size) {
+        file.store(bytes, address - model::FlashArray::kBase, size);
+      });
+      if (!flash_file->error().empty()) throw InputError(flash_file->error());
+    }
     if (!o.start_at.empty()) {
       // As the bootloader's hand-off leaves the core: interrupts masked, VTOR on the image.
       board.core().primask = 1;
@@ -182,9 +251,9 @@ int run_board(const BoardOptions& o) {
     std::cout << "USART2 on " << pty->path() << std::endl;
   } else if (o.stdio) {
     raw_terminal = std::make_unique<emu::RawTerminal>(0);
-    peer = std::make_unique<emu::HostLinePeer>(0, 1);
+    peer = std::make_unique<ConsoleLinePeer>(0);
   } else {
-    peer = std::make_unique<emu::HostLinePeer>(-1, 1);
+    peer = std::make_unique<ConsoleLinePeer>(-1);
   }
   board.usart2().attach(*peer);
   if (peer->has_input()) emulator.set_real_time_source(peer.get());
@@ -204,8 +273,8 @@ int run_board(const BoardOptions& o) {
       break;
     default: break;
   }
-  if (until == Until::Seconds) emulator.set_time_limit(board.now() + seconds_to_time(until_seconds));
-  if (o.limit > 0) emulator.set_time_limit(board.now() + seconds_to_time(o.limit));
+  if (until == Until::Seconds) emulator.set_time_limit(board.now() + until_time);
+  if (waits_for_condition) emulator.set_time_limit(board.now() + limit);
   if (o.trace) emulator.set_trace(&std::cerr);
 
   g_running.store(&emulator);
@@ -234,18 +303,17 @@ int run_board(const BoardOptions& o) {
     case emu::StopReason::Returned: status = kNotReached; break;  // only native runs return
   }
 
-  if (!o.flash_file.empty()) {
-    try {
-      write_binary(flash_file, board.flash_array().bytes());
-    } catch (const std::exception& e) {
-      std::cerr << "ovrimo board: " << e.what() << "\n";
-      status = kBadInput;
-    }
+  if (flash_file && !flash_file->error().empty()) {
+    std::cerr << "ovrimo board: " << flash_file->error() << "\n";
+    status = kBadInput;
   }
 
   const double virtual_seconds = model::to_seconds(board.now());
   const double instructions = static_cast<double>(emulator.instructions() - instructions_before);
   std::fprintf(stderr, "\novrimo board: %s: %s\n", emu::to_string(result.reason), result.detail.c_str());
+  if (waits_for_condition && result.reason == emu::StopReason::TimeLimit)
+    std::fprintf(stderr, "ovrimo board: the condition was not met within %s s of board time (%s)\n",
+                 limit_text.c_str(), o.limit.empty() ? "the default limit; --limit SECONDS to change it" : "--limit");
   std::fprintf(stderr,
                "ovrimo board: %.6f s of board time in %.3f s (%.1f times real time), %.1f million instructions "
                "(%.1f million per second)\n",
@@ -272,14 +340,12 @@ void add_board_command(CLI::App& app, CommandRunner& run) {
       "A summary line on standard error tells how the run ended, how much board time passed and how\n"
       "fast the emulation ran.");
   board->add_option("firmware", options->firmware, "Firmware image: ELF, or a raw binary (see --load-address)")
-      ->required()
-      ->check(CLI::ExistingFile);
+      ->required();
   board->add_option("--load-address", options->load_address,
                     "Where a raw firmware image goes in flash (default 0x08000000)");
   board->add_option("--app", options->app,
                     "Raw application image (.bin) programmed at 0x08010000 before power-on, as a programmer "
-                    "would (the pages it covers are erased first)")
-      ->check(CLI::ExistingFile);
+                    "would (the pages it covers are erased first)");
   board->add_option("--start-at", options->start_at,
                     "Instead of a power-on reset, start the image whose vector table is at this address the way "
                     "the bootloader's hand-off leaves the core (VTOR set, stack pointer and entry from the table, "
@@ -299,14 +365,13 @@ void add_board_command(CLI::App& app, CommandRunner& run) {
   expect->excludes(until);
   board->add_option("--limit", options->limit,
                     "Give up (status 4) if the --until handoff/app or --expect condition has not been met after "
-                    "this many seconds of board time")
-      ->check(CLI::PositiveNumber);
+                    "this many seconds of board time (default 300)");
   board->add_flag("--trace", options->trace,
                   "Print every register access, exception entry and return, pin edge and the hand-off to "
                   "standard error, stamped with board time");
   board->add_option("--flash-file", options->flash_file,
                     "Keep the board's flash in this file (2 MB) across runs, as across power cycles: read before "
-                    "power-on if it exists, written when the run ends. The firmware image and --app are "
+                    "power-on if it exists, and written as the flash changes, so a killed run is a power cut. The firmware image and --app are "
                     "programmed over it.");
   board->footer(kExitStatusHelp);
   board->callback([&run, options] { run = [options] { return run_board(*options); }; });

@@ -25,11 +25,11 @@ extern "C" void stop_demo_on_signal(int) {
   if (UpdateDemo* d = g_demo.load()) d->request_stop();
 }
 
-int run_demo(const UpdateFiles& files, double limit, bool readable) {
+int run_demo(const UpdateFiles& files, const std::string& limit, bool readable) {
   UpdateDemoOptions options = resolve(files);
-  options.limit = static_cast<model::Time>(limit * static_cast<double>(model::kSecond));
   std::unique_ptr<UpdateDemo> demo;
   try {
+    options.limit = parse_board_seconds(limit, "--limit");
     demo = std::make_unique<UpdateDemo>(options);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "ovrimo demo: %s\n", e.what());
@@ -76,7 +76,7 @@ int run_demo(const UpdateFiles& files, double limit, bool readable) {
 
 void add_demo_command(CLI::App& app, CommandRunner& run) {
   auto files = std::make_shared<UpdateFiles>();
-  auto limit = std::make_shared<double>(120.0);
+  auto limit = std::make_shared<std::string>("120");
   auto readable = std::make_shared<bool>(false);
   CLI::App* demo = app.add_subcommand(
       "demo",
@@ -90,8 +90,7 @@ void add_demo_command(CLI::App& app, CommandRunner& run) {
       "The images default to the firmware preset's build directory (build/firmware beside the\n"
       "build/host this tool was built in, or $OVRIMO_FIRMWARE_DIR).");
   add_update_options(*demo, *files);
-  demo->add_option("--limit", *limit, "Give up after this many seconds of board time (default 120)")
-      ->check(CLI::PositiveNumber);
+  demo->add_option("--limit", *limit, "Give up after this many seconds of board time (default 120)");
   demo->add_flag("--readable", *readable, "Show escape sequences as markers even on a terminal");
   demo->footer(
       "Exit status:\n"

@@ -1,6 +1,8 @@
 // ovrimo: the host side of the Ovrimo board kit, one executable with a subcommand per tool.
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
+
 #include "commands.h"
 
 int main(int argc, char** argv) {
@@ -12,6 +14,16 @@ int main(int argc, char** argv) {
   ovrimo::tools::add_bench_command(app, run);
   ovrimo::tools::add_image_command(app, run);
   ovrimo::tools::add_upload_command(app, run);
+  if (argc > 1 && argv[1][0] != '-') {
+    // CLI11 would only say that a subcommand is required.
+    try {
+      (void)app.get_subcommand(argv[1]);
+    } catch (const CLI::OptionNotFound&) {
+      std::fprintf(stderr, "ovrimo: no command \"%s\"; the commands are board, demo, bench, image and upload (ovrimo --help)\n",
+                   argv[1]);
+      return 1;
+    }
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

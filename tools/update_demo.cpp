@@ -23,12 +23,6 @@ bool finished(XmodemSender::State s) {
 
 }  // namespace
 
-std::vector<std::uint8_t> read_file_bytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw InputFileError(path.string() + ": cannot open");
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // ---------------------------------------------------------------------------------------------
 
 // The far end of USART2: the operator at the terminal, who reads the menu, types 'Y' and then
@@ -44,7 +38,7 @@ class UpdateDemo::Operator : public model::LinePeer {
       case Phase::Menu: menu(byte, time); return;
       case Phase::Answered: answered(byte, time); return;
       case Phase::Transfer: transfer(byte, time); return;
-      case Phase::After: show(byte); return;
+      case Phase::After: after(byte); return;
     }
   }
 
@@ -54,6 +48,9 @@ class UpdateDemo::Operator : public model::LinePeer {
   }
 
   bool answered_prompt() const { return phase_ != Phase::Menu; }
+  // Nothing the board does from here on can make the update happen: the transfer ended without
+  // success, or the board asked again instead of taking the answer. Set at a line's end.
+  bool outcome_clear() const { return given_up_; }
 
  private:
   enum class Phase { Menu, Answered, Transfer, After };
@@ -88,7 +85,8 @@ class UpdateDemo::Operator : public model::LinePeer {
   void answered(std::uint8_t byte, model::Time time) {
     demo_.sender_->on_byte_from_device(byte, time);
     if (demo_.sender_->state() == XmodemSender::State::WaitingStart) {
-      if (byte != XmodemSender::kC) show(byte);
+      // The prompt again means the answer was not taken, as after a transfer.
+      if (byte != XmodemSender::kC) after(byte);
       return;
     }
     phase_ = Phase::Transfer;
@@ -111,7 +109,21 @@ class UpdateDemo::Operator : public model::LinePeer {
     if (finished(demo_.sender_->state())) end_transfer();
   }
 
+  // After a completed transfer the board starts the new image; its prompt again means it did not
+  // (known as soon as the prompt's words are out, not at the end of its line).
+  void after(std::uint8_t byte) {
+    show(byte);
+    if (byte == '\n' || byte == '\r') {
+      text_.clear();
+      return;
+    }
+    text_.push_back(static_cast<char>(byte));
+    if (text_.ends_with(kPromptText)) given_up_ = true;
+  }
+
   void end_transfer() {
+    text_.clear();
+    if (demo_.sender_->state() != XmodemSender::State::Done) given_up_ = true;
     demo_.transfer_end_ = demo_.mark();
     report(true);
     if (view_ != nullptr) view_->end_status();
@@ -160,13 +172,17 @@ class UpdateDemo::Operator : public model::LinePeer {
   Phase phase_ = Phase::Menu;
   std::string text_;
   std::size_t last_quarter_ = 0;
+  bool given_up_ = false;
 };
 
 // ---------------------------------------------------------------------------------------------
 
 UpdateDemo::UpdateDemo(UpdateDemoOptions options) : options_(std::move(options)) {
-  from_image_ = read_file_bytes(options_.from);
-  to_image_ = read_file_bytes(options_.to);
+  // A larger image than the application region may still be sent, to see it refused; only one
+  // that cannot be in flash at all is a mistake of the command line.
+  constexpr std::uintmax_t kAboveBootloader = model::FlashArray::kBase + model::FlashArray::kSize - kAppAddress;
+  from_image_ = read_input_file(options_.from, kAboveBootloader, "the flash above the bootloader");
+  to_image_ = read_input_file(options_.to, kAboveBootloader, "the flash above the bootloader");
   if (to_image_.empty()) throw InputFileError(options_.to.string() + ": empty image");
   for (std::size_t size : options_.block_sizes)
     if (size != 128 && size != 1024) throw InputFileError("block sizes are 128 or 1024, not " + std::to_string(size));
@@ -210,6 +226,7 @@ void UpdateDemo::run(ConsoleView* view) {
   emulator_->reset();
   emulator_->set_time_limit(board_->now() + options_.limit);
   emulator_->set_line_watch([this](const emu::PrintedLine& line) {
+    if (operator_->outcome_clear()) return true;
     const auto& handoff = board_->core().handoff;
     if (!handoff || line.start < handoff->when) return false;
     app_line_ = line.text;
@@ -231,6 +248,13 @@ void UpdateDemo::check_outcome() {
     failure_ = std::move(text);
   };
   if (!operator_->answered_prompt()) return fail("the bootloader's prompt never appeared");
+  if (sender_->state() == XmodemSender::State::WaitingStart) {
+    char text[200];
+    std::snprintf(text, sizeof text, "the board did not understand the answer 'Y' sent at %u baud: it %s", options_.baud,
+                  emulator_->handed_off() ? "went on to start the installed application"
+                                          : "never asked for the image");
+    return fail(text);
+  }
   if (sender_->state() != XmodemSender::State::Done) {
     return fail("the update did not complete: the sender " + std::string(model::to_string(sender_->state())) +
                 " after " + std::to_string(acks_.size()) + " of " + std::to_string(blocks_) + " blocks");

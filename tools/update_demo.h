@@ -16,18 +16,13 @@
 
 #include "console_view.h"
 #include "image_file.h"
+#include "input_file.h"
 #include "emu/emulator.h"
 #include "model/board.h"
 #include "model/xmodem_sender.h"
 
 namespace ovrimo::tools {
 
-class InputFileError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-std::vector<std::uint8_t> read_file_bytes(const std::filesystem::path& path);
 
 struct UpdateDemoOptions {
   std::filesystem::path bootloader;  // ELF

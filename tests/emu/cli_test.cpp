@@ -2,10 +2,13 @@
 // an exit status that tells how the run ended.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -20,6 +23,7 @@ using testing::firmware_file;
 using Cli = testing::ToolTest;
 using testing::Outcome;
 using testing::slurp;
+using testing::spill;
 
 TEST_F(Cli, TheFlashFileKeepsTheApplicationAcrossPowerCycles) {
   const auto bootloader = firmware_file("bootloader.elf");
@@ -31,8 +35,12 @@ TEST_F(Cli, TheFlashFileKeepsTheApplicationAcrossPowerCycles) {
   Outcome first = ovrimo("board " + bootloader.string() + " --app " + app.string() + " --flash-file " +
                          flash.string() + " --until app --limit 30");
   ASSERT_EQ(first.status, 0) << first.err;
-  EXPECT_NE(first.out.find("Ovrimo sample application 01.02.03, bootloader 00.04.01\r\n"), std::string::npos)
+  // In a file the console reads as in `ovrimo demo`: markers for escape sequences, one line break
+  // for each CR LF.
+  EXPECT_NE(first.out.find("⟨bold yellow⟩Ovrimo - Bootloader\n"), std::string::npos) << first.out;
+  EXPECT_NE(first.out.find("\nOvrimo sample application 01.02.03, bootloader 00.04.01\n"), std::string::npos)
       << first.out;
+  EXPECT_EQ(first.out.find_first_of("\r\x1b"), std::string::npos) << first.out;
   const std::string saved = slurp(flash);
   ASSERT_EQ(saved.size(), 2u * 1024 * 1024);
   EXPECT_EQ(saved.substr(0x10000, 0x80000), slurp(app));
@@ -42,11 +50,133 @@ TEST_F(Cli, TheFlashFileKeepsTheApplicationAcrossPowerCycles) {
   ASSERT_EQ(second.status, 0) << second.err;
   EXPECT_NE(second.out.find("Firmware Version: (01.02.03)"), std::string::npos) << second.out;
 
-  // A file that is not a flash image is refused before anything runs.
+  // --app over a stored flash replaces what it held there, and says so.
+  Outcome over = ovrimo("board " + bootloader.string() + " --app " + app.string() + " --flash-file " + flash.string() +
+                        " --until 0.01");
+  ASSERT_EQ(over.status, 0) << over.err;
+  EXPECT_NE(over.err.find(app.string() + " programmed at 0x08010000 over what " + flash.string() + " held there"),
+            std::string::npos)
+      << over.err;
+
+  // A file that is not a flash image is refused before anything runs, and so is one that cannot
+  // be written, before the run whose changes it would lose.
   std::ofstream(dir / "short.bin") << "not two megabytes";
   Outcome bad = ovrimo("board " + bootloader.string() + " --flash-file " + (dir / "short.bin").string());
   EXPECT_EQ(bad.status, 1);
   EXPECT_NE(bad.err.find("not the 2097152 of the flash"), std::string::npos) << bad.err;
+  Outcome unwritable = ovrimo("board " + bootloader.string() + " --flash-file " + (dir / "none" / "f.bin").string() +
+                              " --until 0.01");
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.err.find("f.bin: cannot be written"), std::string::npos) << unwritable.err;
+}
+
+// The flash file is the flash: what the bootloader erased before the run was killed (as a closed
+// terminal or kill -9 ends it) is erased in the file, as after a power cut during an update.
+TEST_F(Cli, AKilledRunLeavesTheFlashFileAsAPowerCutLeavesTheFlash) {
+  const auto bootloader = firmware_file("bootloader.elf");
+  const auto app = firmware_file("app-01.02.03.bin");
+  ASSERT_ARTEFACT(bootloader);
+  ASSERT_ARTEFACT(app);
+  const auto flash = dir / "flash.bin";
+  const auto out = dir / "console";
+  int input[2];
+  ASSERT_EQ(::pipe(input), 0);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ::dup2(input[0], 0);
+    ::close(input[1]);
+    const std::string command = tool + " board " + bootloader.string() + " --app " + app.string() + " --flash-file " +
+                                flash.string() + " --stdio > " + out.string() + " 2>/dev/null";
+    ::execl("/bin/sh", "sh", "-c", ("exec " + command).c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(input[0]);
+  auto wait_for = [](const std::function<bool()>& done) {
+    for (int i = 0; i < 3000 && !done(); ++i) ::usleep(10000);
+    return done();
+  };
+  const bool prompted = wait_for([&] { return slurp(out).find("Send 'Y'") != std::string::npos; });
+  const bool asked = prompted && ::write(input[1], "Y", 1) == 1 &&
+                     wait_for([&] { return slurp(out).find("CC") != std::string::npos; });
+  if (asked) {
+    // Block 1 of an XMODEM-1K transfer: the bootloader erases the region, metadata block
+    // included, before it answers it.
+    std::string block = "\x02\x01\xFE" + slurp(app).substr(0, 1024);
+    std::uint16_t crc = 0;
+    for (std::size_t i = 3; i < block.size(); ++i) {
+      crc ^= static_cast<std::uint16_t>(static_cast<std::uint8_t>(block[i]) << 8);
+      for (int bit = 0; bit < 8; ++bit) crc = static_cast<std::uint16_t>(crc & 0x8000 ? (crc << 1) ^ 0x1021 : crc << 1);
+    }
+    block += static_cast<char>(crc >> 8);
+    block += static_cast<char>(crc & 0xFF);
+    EXPECT_EQ(::write(input[1], block.data(), block.size()), static_cast<ssize_t>(block.size()));
+  }
+  const bool erased = asked && wait_for([&] {
+                        const std::string f = slurp(flash);
+                        return f.size() == 2u * 1024 * 1024 && f.substr(0x8FF00, 16) == std::string(16, '\xFF');
+                      });
+  ::kill(child, SIGKILL);
+  int raw = 0;
+  ::waitpid(child, &raw, 0);
+  ::close(input[1]);
+  ASSERT_TRUE(asked) << slurp(out);
+  ASSERT_TRUE(erased) << slurp(out);
+  EXPECT_TRUE(WIFSIGNALED(raw));
+  Outcome next = ovrimo("board " + bootloader.string() + " --flash-file " + flash.string() +
+                        " --expect 'Firmware Version' --limit 5");
+  EXPECT_NE(next.out.find("Firmware Version: (ff.ff.ff)"), std::string::npos) << next.out;
+}
+
+// What a user mistypes or points at by mistake is refused at once with status 1 and a message that
+// names it: never a hang (a FIFO, a limit that means none), an exhausted memory (/dev/zero), an
+// overflowed deadline that stops at once, or a firmware fault for a file that holds no firmware.
+TEST_F(Cli, MistakesOnTheCommandLineAreNamedAndRefused) {
+  const auto bootloader = firmware_file("bootloader.elf");
+  ASSERT_ARTEFACT(bootloader);
+  const std::string board = "board " + bootloader.string();
+  const auto fifo = dir / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  spill(dir / "empty.bin", "");
+  spill(dir / "huge.bin", std::string(2 * 1024 * 1024 + 1, '\xFF'));
+  const struct {
+    std::string arguments;
+    std::string message;
+  } mistakes[] = {
+      {"board " + fifo.string(), "fifo: not a regular file"},
+      {board + " --app /dev/zero", "/dev/zero: not a regular file"},
+      {"board " + dir.string(), dir.string() + ": is a directory, not a file"},
+      {"board " + (dir / "huge.bin").string(), "huge.bin: 2097153 bytes, more than the 2097152 of the flash"},
+      {"board " + (dir / "empty.bin").string(), "empty.bin: empty file, no firmware in it"},
+      {"board /nonexistent.elf", "/nonexistent.elf: no such file"},
+      {board + " --until handoff --limit nan", "--limit takes a number of seconds of board time, not \"nan\""},
+      {board + " --until inf", "--until takes a number of seconds of board time, not \"inf\""},
+      {board + " --until 2e7", "--until 2e7: board time goes from above 0 to at most 10000000 s"},
+      {board + " --until app --limit 1e30", "--limit 1e30: board time goes from above 0 to at most 10000000 s"},
+      {board + " --until app --limit 0", "--limit 0: board time goes from above 0 to at most 10000000 s"},
+      {"demo --limit -1", "--limit -1: board time goes from above 0"},
+      {"nonsense", "no command \"nonsense\"; the commands are board, demo and bench"},
+  };
+  for (const auto& m : mistakes) {
+    Outcome o = ovrimo(m.arguments);
+    EXPECT_EQ(o.status, 1) << m.arguments << "\n" << o.err;
+    EXPECT_NE(o.err.find(m.message), std::string::npos) << m.arguments << "\n" << o.err;
+  }
+}
+
+// A bootloader with no application shows its menu for ever; waiting for the application ends
+// at the default board-time limit, and says that it was the limit.
+using CliSlow = testing::ToolTest;
+TEST_F(CliSlow, WaitingForAnAbsentApplicationEndsAtTheDefaultLimit) {
+  const auto bootloader = firmware_file("bootloader.elf");
+  ASSERT_ARTEFACT(bootloader);
+  Outcome o = ovrimo("board " + bootloader.string() + " --until app");
+  EXPECT_EQ(o.status, 4) << o.err;
+  EXPECT_NE(o.out.find("No valid application"), std::string::npos) << o.out;
+  EXPECT_NE(o.err.find("300.000000 s of board time"), std::string::npos) << o.err;
+  EXPECT_NE(o.err.find("not met within 300 s of board time (the default limit; --limit SECONDS to change it)"),
+            std::string::npos)
+      << o.err;
 }
 
 TEST_F(Cli, ExitStatusTellsHowTheRunEnded) {
@@ -83,8 +213,9 @@ TEST_F(Cli, ExitStatusTellsHowTheRunEnded) {
   // Command-line mistakes are status 1 with a message.
   Outcome usage = ovrimo("board " + bootloader.string() + " --until sometime");
   EXPECT_EQ(usage.status, 1);
-  EXPECT_NE(usage.err.find("--until takes handoff, app or a number of seconds"), std::string::npos) << usage.err;
-  EXPECT_EQ(ovrimo("board /nonexistent.elf").status, 1);
+  EXPECT_NE(usage.err.find("--until takes a number of seconds of board time, not \"sometime\" (or handoff, or app)"),
+            std::string::npos)
+      << usage.err;
   EXPECT_EQ(ovrimo("board " + bootloader.string() + " --pty --stdio").status, 1);
   Outcome help = ovrimo("board --help");
   EXPECT_EQ(help.status, 0);
