@@ -248,16 +248,15 @@ TEST_F(UpdateFaultsEcc, ABrokenVectorQuadWordIsRefusedByTheHandOffAndTheBoardSta
   expect_survived(kAppBase, "01.02.03");
 }
 
-TEST(UpdateFaultsSlow, ASenderThatNeverStartsGetsNinetyStartRequestsAndTheMenuComesBack) {
-  ASSERT_ARTEFACT(firmware_file("bootloader.elf"));
-  ASSERT_ARTEFACT(firmware_file("app-01.02.03.bin"));
-  Rig rig(firmware_file("app-01.02.03.bin"));
-  ASSERT_EQ(rig.run_to_question().reason, StopReason::OutputMatched);
-  rig.type("Y");  // and nothing more: nobody is on the line
-  const RunResult r = rig.run_to_question(100 * kSecond);
+// The same board, for the runs that take many seconds of board time.
+class UpdateFaultsSlow : public UpdateFaults {};
+
+TEST_F(UpdateFaultsSlow, ASenderThatNeverStartsGetsNinetyStartRequestsAndTheMenuComesBack) {
+  ASSERT_NO_FATAL_FAILURE(start(nullptr));  // and nothing more: nobody is on the line
+  const RunResult r = rig->run_to_question(100 * kSecond);
   ASSERT_EQ(r.reason, StopReason::OutputMatched) << r.detail;
 
-  const std::string all = rig.device_text();
+  const std::string all = rig->device_text();
   const auto at = all.find(wire::kTransfer);
   ASSERT_NE(at, std::string::npos);
   const std::size_t first_c = at + wire::kTransfer.size();
@@ -265,7 +264,7 @@ TEST(UpdateFaultsSlow, ASenderThatNeverStartsGetsNinetyStartRequestsAndTheMenuCo
 
   // The first request 1 s after the call (after the transfer line's 5-6 ms pause), then one
   // every receive timeout: more than 1000 ticks, plus the request's own frame.
-  const auto bytes = rig.device_bytes();
+  const auto bytes = rig->device_bytes();
   ASSERT_GE(bytes.size(), first_c + 90);
   const Time first = bytes[first_c].start - bytes[first_c - 1].end;
   EXPECT_GE(first, 1005 * kMillisecond) << ms(first);
@@ -276,13 +275,12 @@ TEST(UpdateFaultsSlow, ASenderThatNeverStartsGetsNinetyStartRequestsAndTheMenuCo
     EXPECT_LE(period, 1001 * kMillisecond + 100 * kMicrosecond) << i - first_c;
   }
   // Nothing was erased: the installed application is still there, and still shown.
-  EXPECT_EQ(rig.flash(kFlashBase, model::FlashArray::kSize), rig.flash_at_start());
+  EXPECT_EQ(rig->flash(kFlashBase, model::FlashArray::kSize), rig->flash_at_start());
 }
 
-// The 01.02.04 image grown to `size` bytes: its metadata block stays at 0x7FF00, the rest of it
+// `image` grown to `size` bytes: its metadata block stays at 0x7FF00, the rest of it
 // is a pattern.
-std::vector<std::uint8_t> grown_image(std::size_t size) {
-  auto image = read_file(firmware_file("app-01.02.04.bin"));
+std::vector<std::uint8_t> grown_image(std::vector<std::uint8_t> image, std::size_t size) {
   const std::size_t from = image.size();
   image.resize(size);
   for (std::size_t i = from; i < size; ++i) image[i] = static_cast<std::uint8_t>(i * 29 + 11);
@@ -303,57 +301,45 @@ void expect_power_on_stays_in_the_menu(const std::vector<std::uint8_t>& flash, s
   EXPECT_EQ(rig.board().gpio('F').drive(0), model::PinDrive::High);
 }
 
-TEST(UpdateFaultsSlow, PowerLostAfterTheMetadataBlockOfA600KbImageLeavesABoardThatStaysInTheMenu) {
-  ASSERT_ARTEFACT(firmware_file("bootloader.elf"));
-  ASSERT_ARTEFACT(firmware_file("app-01.02.03.bin"));
-  ASSERT_ARTEFACT(firmware_file("app-01.02.04.bin"));
-  const auto image = grown_image(600 * 1024);
+TEST_F(UpdateFaultsSlow, PowerLostAfterTheMetadataBlockOfA600KbImageLeavesABoardThatStaysInTheMenu) {
+  const auto grown = grown_image(image, 600 * 1024);
   std::vector<std::uint8_t> flash_at_power_loss;
   {
-    Rig rig(firmware_file("app-01.02.03.bin"));
     XmodemSender sender;
-    sender.add_image(image, {1024});
+    sender.add_image(grown, {1024});
     sender.add_eot();
-    rig.board().usart2().attach(sender);
-    ASSERT_EQ(rig.run_to_question().reason, StopReason::OutputMatched);
-    rig.type("Y");
+    ASSERT_NO_FATAL_FAILURE(start(&sender));
     // Power goes when 530 of the 600 blocks are in: the metadata block (the 512th) is written.
     while (sender.current_step() < 530 && sender.state() != XmodemSender::State::Done) {
-      const RunResult r = rig.run_for(100 * kMillisecond);
+      const RunResult r = rig->run_for(100 * kMillisecond);
       ASSERT_EQ(r.reason, StopReason::TimeLimit) << r.detail;
-      ASSERT_LT(rig.board().now(), 80 * kSecond);
+      ASSERT_LT(rig->board().now(), 80 * kSecond);
     }
-    ASSERT_FALSE(rig.board().core().handoff.has_value());
-    flash_at_power_loss = rig.board().flash_array().bytes();
+    ASSERT_FALSE(rig->board().core().handoff.has_value());
+    flash_at_power_loss = rig->board().flash_array().bytes();
     EXPECT_EQ(std::vector<std::uint8_t>(flash_at_power_loss.begin() + (kAppBase - kFlashBase),
                                         flash_at_power_loss.begin() + (kAppBase - kFlashBase) + 520 * 1024),
-              vectors_erased(std::vector<std::uint8_t>(image.begin(), image.begin() + 520 * 1024)));
+              vectors_erased(std::vector<std::uint8_t>(grown.begin(), grown.begin() + 520 * 1024)));
   }
   // The metadata names the new version, but the vectors were never written.
   expect_power_on_stays_in_the_menu(flash_at_power_loss, "01.02.04");
 }
 
-TEST(UpdateFaultsSlow, AnImageLargerThanTheRegionIsCancelledWhereTheRegionEndsAndNeverStarts) {
+TEST_F(UpdateFaultsSlow, AnImageLargerThanTheRegionIsCancelledWhereTheRegionEndsAndNeverStarts) {
   // 1 MB: the writer refuses the quad-word at 0x080FFFF0, in the 960th block.
-  ASSERT_ARTEFACT(firmware_file("bootloader.elf"));
-  ASSERT_ARTEFACT(firmware_file("app-01.02.03.bin"));
-  ASSERT_ARTEFACT(firmware_file("app-01.02.04.bin"));
-  const auto image = grown_image(1024 * 1024);
-  Rig rig(firmware_file("app-01.02.03.bin"));
+  const auto grown = grown_image(image, 1024 * 1024);
   // A board whose last page is erased, so that the image runs into the end of bank 1.
-  std::fill_n(rig.board().flash_array().bytes().begin() + (kPage127 - kFlashBase), model::FlashArray::kPageSize, 0xFF);
+  std::fill_n(rig->board().flash_array().bytes().begin() + (kPage127 - kFlashBase), model::FlashArray::kPageSize, 0xFF);
   XmodemSender sender;
-  sender.add_image(image, {1024});
+  sender.add_image(grown, {1024});
   sender.add_eot();
-  rig.board().usart2().attach(sender);
-  ASSERT_EQ(rig.run_to_question().reason, StopReason::OutputMatched);
-  rig.type("Y");
-  const RunResult r = rig.run_to_question(150 * kSecond);
+  ASSERT_NO_FATAL_FAILURE(start(&sender));
+  const RunResult r = rig->run_to_question(150 * kSecond);
   ASSERT_EQ(r.reason, StopReason::OutputMatched) << r.detail;
   EXPECT_EQ(sender.state(), XmodemSender::State::Cancelled);
   EXPECT_EQ(sender.current_step(), 959u);
-  EXPECT_FALSE(rig.board().core().handoff.has_value());
-  expect_power_on_stays_in_the_menu(rig.board().flash_array().bytes(), "01.02.04");
+  EXPECT_FALSE(rig->board().core().handoff.has_value());
+  expect_power_on_stays_in_the_menu(rig->board().flash_array().bytes(), "01.02.04");
 }
 
 }  // namespace
