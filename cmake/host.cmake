@@ -8,6 +8,13 @@ add_library(ovrimo_board_model STATIC ${OVRIMO_MODEL_SOURCES})
 target_include_directories(ovrimo_board_model PUBLIC ${CMAKE_SOURCE_DIR}/board)
 target_compile_options(ovrimo_board_model PRIVATE ${OVRIMO_WARNINGS})
 
+# What sits at the far end of the board's serial lines: scripted test peers, the XMODEM sender
+# and the bridge to a terminal or pseudo-terminal.
+file(GLOB OVRIMO_PEER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/board/peers/*.cpp)
+add_library(ovrimo_line_peers STATIC ${OVRIMO_PEER_SOURCES})
+target_compile_options(ovrimo_line_peers PRIVATE ${OVRIMO_WARNINGS})
+target_link_libraries(ovrimo_line_peers PUBLIC ovrimo_board_model)
+
 # The firmware sources, unchanged, with the device layer bound to the model.
 add_library(ovrimo_native_firmware STATIC ${OVRIMO_NATIVE_FIRMWARE_SOURCES} ${CMAKE_SOURCE_DIR}/board/native/binding.cpp)
 target_include_directories(ovrimo_native_firmware PUBLIC ${OVRIMO_FIRMWARE_INCLUDE_DIRS} ${CMAKE_SOURCE_DIR}/board)
@@ -52,10 +59,11 @@ endfunction()
 add_library(ovrimo_app_image INTERFACE)
 target_include_directories(ovrimo_app_image INTERFACE ${CMAKE_SOURCE_DIR}/mcu_boot/Inc)
 
-ovrimo_add_tests(model unit ovrimo_board_model)
+ovrimo_add_tests(model unit ovrimo_board_model ovrimo_line_peers)
+ovrimo_add_tests(peers unit ovrimo_line_peers)
 # Whole archive: board hooks (HAL_MspInit, HAL_UART_MspInit, ...) replace weak defaults, and a
 # strong definition is never pulled out of an archive just to replace a weak one already linked.
-ovrimo_add_tests(unit unit "$<LINK_LIBRARY:WHOLE_ARCHIVE,ovrimo_native_firmware>")
+ovrimo_add_tests(unit unit "$<LINK_LIBRARY:WHOLE_ARCHIVE,ovrimo_native_firmware>" ovrimo_line_peers)
 
 # The emulator: the real firmware image, instruction by instruction, on the board model, with the
 # Unicorn engine as the CPU; and the host command line built on it.
@@ -67,7 +75,7 @@ if(OVRIMO_EMULATOR_SOURCES)
   target_include_directories(ovrimo_emulator PUBLIC ${CMAKE_SOURCE_DIR}/board PRIVATE ${UNICORN_INCLUDE_DIR})
   target_compile_options(ovrimo_emulator PRIVATE ${OVRIMO_WARNINGS})
   target_link_libraries(ovrimo_emulator PUBLIC ovrimo_board_model PRIVATE ${UNICORN_LIBRARY})
-  ovrimo_add_tests(emu e2e ovrimo_emulator ovrimo_app_image)
+  ovrimo_add_tests(emu e2e ovrimo_emulator ovrimo_line_peers ovrimo_app_image)
 endif()
 
 # The tool's modules are a library, so that tests/tools can check them directly; the executable
@@ -80,7 +88,7 @@ if(OVRIMO_TOOL_SOURCES)
   add_library(ovrimo_tools STATIC ${OVRIMO_TOOL_SOURCES})
   target_include_directories(ovrimo_tools PUBLIC ${CMAKE_SOURCE_DIR}/tools)
   target_compile_options(ovrimo_tools PRIVATE ${OVRIMO_WARNINGS})
-  target_link_libraries(ovrimo_tools PUBLIC ovrimo_emulator ovrimo_app_image CLI11::CLI11 Threads::Threads)
+  target_link_libraries(ovrimo_tools PUBLIC ovrimo_emulator ovrimo_line_peers ovrimo_app_image CLI11::CLI11 Threads::Threads)
   add_executable(ovrimo ${CMAKE_SOURCE_DIR}/tools/main.cpp)
   target_compile_options(ovrimo PRIVATE ${OVRIMO_WARNINGS})
   target_link_libraries(ovrimo PRIVATE ovrimo_tools)

@@ -21,7 +21,7 @@ namespace {
 
 using model::LineByte;
 using model::Time;
-using model::XmodemSender;
+using peers::XmodemSender;
 
 enum BenchStatus { kMeasured = 0, kBadInput = 1, kNotUpdated = 2 };
 

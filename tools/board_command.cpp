@@ -22,7 +22,7 @@
 #include "app_image.h"
 #include "commands.h"
 #include "emu/emulator.h"
-#include "emu/host_line.h"
+#include "peers/host_line.h"
 #include "console_view.h"
 #include "input_file.h"
 
@@ -125,7 +125,7 @@ class FlashFile {
 // The console on this process's standard output, shown as `ovrimo demo` shows it: as it is on a
 // terminal, with readable markers in a pipe or a log. Each byte is flushed at once, as a terminal
 // on the board's line would show it.
-class ConsoleLinePeer : public emu::HostLinePeer {
+class ConsoleLinePeer : public peers::HostLinePeer {
  public:
   explicit ConsoleLinePeer(int in_fd) : HostLinePeer(in_fd, -1), view_(stdout, ConsoleView::style_for(stdout)) {}
   ~ConsoleLinePeer() override { view_.finish(); }
@@ -237,20 +237,20 @@ int run_board(const BoardOptions& o) {
     return kBadInput;
   }
 
-  std::unique_ptr<emu::PseudoTerminal> pty;
-  std::unique_ptr<emu::RawTerminal> raw_terminal;
-  std::unique_ptr<emu::HostLinePeer> peer;
+  std::unique_ptr<peers::PseudoTerminal> pty;
+  std::unique_ptr<peers::RawTerminal> raw_terminal;
+  std::unique_ptr<peers::HostLinePeer> peer;
   if (o.pty) {
     try {
-      pty = std::make_unique<emu::PseudoTerminal>();
+      pty = std::make_unique<peers::PseudoTerminal>();
     } catch (const std::exception& e) {
       std::cerr << "ovrimo board: cannot create a pseudo-terminal: " << e.what() << "\n";
       return kBadInput;
     }
-    peer = std::make_unique<emu::HostLinePeer>(pty->fd(), pty->fd());
+    peer = std::make_unique<peers::HostLinePeer>(pty->fd(), pty->fd());
     std::cout << "USART2 on " << pty->path() << std::endl;
   } else if (o.stdio) {
-    raw_terminal = std::make_unique<emu::RawTerminal>(0);
+    raw_terminal = std::make_unique<peers::RawTerminal>(0);
     peer = std::make_unique<ConsoleLinePeer>(0);
   } else {
     peer = std::make_unique<ConsoleLinePeer>(-1);

@@ -11,7 +11,7 @@ namespace ovrimo::tools {
 
 namespace {
 
-using model::XmodemSender;
+using peers::XmodemSender;
 
 // The bootloader's question; the operator answers once it is complete.
 constexpr std::string_view kPromptText = "Send 'Y'";
@@ -162,7 +162,7 @@ class UpdateDemo::Operator : public model::LinePeer {
                     blocks, bytes, elapsed, elapsed > 0 ? static_cast<double>(bytes) / elapsed : 0.0, resends);
     } else {
       std::snprintf(text, sizeof text, "[XMODEM: stopped (%s) after %zu/%zu blocks, %.2f s of board time]",
-                    model::to_string(demo_.sender_->state()), blocks, total, elapsed);
+                    peers::to_string(demo_.sender_->state()), blocks, total, elapsed);
     }
     view_->status(text, milestone);
   }
@@ -256,7 +256,7 @@ void UpdateDemo::check_outcome() {
     return fail(text);
   }
   if (sender_->state() != XmodemSender::State::Done) {
-    return fail("the update did not complete: the sender " + std::string(model::to_string(sender_->state())) +
+    return fail("the update did not complete: the sender " + std::string(peers::to_string(sender_->state())) +
                 " after " + std::to_string(acks_.size()) + " of " + std::to_string(blocks_) + " blocks");
   }
   const auto& flash = board_->flash_array().bytes();

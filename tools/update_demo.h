@@ -19,7 +19,7 @@
 #include "input_file.h"
 #include "emu/emulator.h"
 #include "model/board.h"
-#include "model/xmodem_sender.h"
+#include "peers/xmodem_sender.h"
 
 namespace ovrimo::tools {
 
@@ -75,7 +75,7 @@ class UpdateDemo {
   // What happened, for measurements.
   model::Board& board() { return *board_; }
   emu::Emulator& emulator() { return *emulator_; }
-  const model::XmodemSender& sender() const { return *sender_; }
+  const peers::XmodemSender& sender() const { return *sender_; }
   const emu::RunResult& result() const { return result_; }
   const UpdateDemoOptions& options() const { return options_; }
   std::size_t image_bytes() const { return to_image_.size(); }
@@ -116,7 +116,7 @@ class UpdateDemo {
 
   std::unique_ptr<model::Board> board_;
   std::unique_ptr<emu::Emulator> emulator_;
-  std::unique_ptr<model::XmodemSender> sender_;
+  std::unique_ptr<peers::XmodemSender> sender_;
   std::unique_ptr<Operator> operator_;
 
   emu::RunResult result_;

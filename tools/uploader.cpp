@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "model/xmodem_sender.h"
+#include "peers/xmodem_sender.h"
 
 namespace ovrimo::tools {
 
@@ -11,7 +11,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
-using model::XmodemSender;
+using peers::XmodemSender;
 
 constexpr std::uint8_t kFill = 0xFF;  // the erased value: flash beyond the image stays as erased
 constexpr std::uint8_t kEsc = 0x1B;

@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "emu/elf.h"
+#include "emu/real_time.h"
 #include "model/board.h"
 #include "model/run.h"
 
@@ -55,20 +56,6 @@ struct PrintedLine {
   std::string text;
   model::Time start = 0;  // start bit of its first character
   model::Time end = 0;    // end of its terminator
-};
-
-// Input from outside virtual time (a terminal, a pseudo-terminal). The emulator polls it between
-// slices and holds virtual time back to real time while nothing from it is in flight, so timeouts
-// in the firmware last what they last on the board.
-class RealTimeSource {
- public:
-  virtual ~RealTimeSource() = default;
-  // Takes the input that has arrived and queues it on the line; never blocks.
-  virtual void poll() = 0;
-  // True while input already taken is queued for, or on the wire to, the device.
-  virtual bool input_in_flight() const = 0;
-  // Blocks until input may be available or `timeout` has passed.
-  virtual void wait(std::chrono::microseconds timeout) = 0;
 };
 
 enum class CoreRegister { R0, R1, R2, R3, R4, R5, R6, R7, R8, R9, R10, R11, R12, SP, LR, PC, XPSR, PRIMASK, CONTROL, FPSCR };

@@ -15,12 +15,14 @@
 
 #include "app_image.h"
 #include "emu/emulator.h"
-#include "emu/host_line.h"
+#include "peers/host_line.h"
 #include "tool_support.h"
 
 namespace ovrimo::emu {
 namespace {
 
+using peers::HostLinePeer;
+using peers::PseudoTerminal;
 using testing::firmware_file;
 
 using testing::drain;

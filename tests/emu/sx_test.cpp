@@ -15,12 +15,14 @@
 
 #include "e2e_support.h"
 #include "tool_support.h"
-#include "emu/host_line.h"
+#include "peers/host_line.h"
 
 namespace ovrimo::emu {
 namespace {
 
 using namespace e2e;
+using peers::HostLinePeer;
+using peers::PseudoTerminal;
 using testing::firmware_file;
 
 using testing::drain;

@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "e2e_support.h"
-#include "model/xmodem_sender.h"
+#include "peers/xmodem_sender.h"
 
 namespace ovrimo::emu {
 namespace {
 
 using namespace e2e;
-using model::XmodemSender;
+using peers::XmodemSender;
 using testing::firmware_file;
 
 struct Update {

@@ -12,11 +12,14 @@
 #include <thread>
 
 #include "e2e_support.h"
-#include "emu/host_line.h"
+#include "peers/host_line.h"
 #include "tool_support.h"
 
 namespace ovrimo::emu {
 namespace {
+
+using peers::HostLinePeer;
+using peers::PseudoTerminal;
 
 using namespace e2e;
 using testing::ChildProcess;

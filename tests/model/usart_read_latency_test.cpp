@@ -2,6 +2,7 @@
 // the moment software read it. The demo's bench reads its worst case from here.
 #include <gtest/gtest.h>
 
+#include "peers/scripted_peer.h"
 #include "model/board.h"
 #include "model/line.h"
 
@@ -36,7 +37,7 @@ class RdrLatency : public ::testing::Test {
   Board board;
   Bus& bus = board.bus();
   Usart& usart = board.usart2();
-  ScriptedPeer peer{LineFormat{4'000'000 / 35}};
+  peers::ScriptedPeer peer{LineFormat{4'000'000 / 35}};
 };
 
 TEST_F(RdrLatency, EachByteRecordsWhenItBecameReadableAndWhenItWasRead) {

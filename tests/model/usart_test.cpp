@@ -1,6 +1,7 @@
 // The USART model, its line peers and the GPDMA channel registers, as the drivers rely on them.
 #include <gtest/gtest.h>
 
+#include "peers/scripted_peer.h"
 #include "model/board.h"
 #include "model/line.h"
 
@@ -43,7 +44,7 @@ class UsartLine : public ::testing::Test {
   Board board;
   Bus& bus = board.bus();
   Usart& usart = board.usart2();
-  ScriptedPeer peer{LineFormat{4'000'000 / 35}};
+  peers::ScriptedPeer peer{LineFormat{4'000'000 / 35}};
 };
 
 TEST_F(UsartLine, BitTimeFollowsDivisorOversamplingPrescalerAndFrameShape) {

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "firmware_fixture.h"
-#include "model/xmodem_sender.h"
+#include "peers/xmodem_sender.h"
+#include "peers/scripted_peer.h"
 
 int firmware_main();
 
@@ -46,7 +47,7 @@ class BootManager : public FirmwareTest {
 
 TEST_F(BootManager, AnyOtherAnswerStartsTheApplicationAtOnce) {
   install_application();
-  model::ScriptedPeer operator_terminal;
+  peers::ScriptedPeer operator_terminal;
   board.usart2().attach(operator_terminal);
   operator_terminal.send_at(2 * kSecond, "n");
 
@@ -75,7 +76,7 @@ TEST_F(BootManager, SilenceStartsTheApplicationAfterFifteenSeconds) {
 }
 
 TEST_F(BootManager, NoUsableImageKeepsTheMenuInsteadOfJumping) {
-  model::ScriptedPeer operator_terminal;
+  peers::ScriptedPeer operator_terminal;
   board.usart2().attach(operator_terminal);
   operator_terminal.send_at(kSecond, "N");
 
@@ -90,10 +91,10 @@ TEST_F(BootManager, NoUsableImageKeepsTheMenuInsteadOfJumping) {
 
 TEST_F(BootManager, YStartsTheTransferAndAFailedOneShowsTheMenuAgain) {
   install_application();
-  model::XmodemSender::Options options;
+  peers::XmodemSender::Options options;
   options.wait_for_start = false;
   options.start_at = kSecond;
-  model::XmodemSender terminal(options);
+  peers::XmodemSender terminal(options);
   terminal.add_raw({'Y'});  // the answer; then the first 'C' starts the blocks
   terminal.add_image(app_image(1024, 2), {1024});
   terminal.add_cancel(1);
@@ -110,10 +111,10 @@ TEST_F(BootManager, YStartsTheTransferAndAFailedOneShowsTheMenuAgain) {
 
 TEST_F(BootManager, LowerCaseYUpdatesAndStartsTheNewImage) {
   const auto image = app_image(3000, 3);
-  model::XmodemSender::Options options;
+  peers::XmodemSender::Options options;
   options.wait_for_start = false;
   options.start_at = kSecond;
-  model::XmodemSender terminal(options);
+  peers::XmodemSender terminal(options);
   terminal.add_raw({'y'});
   terminal.add_image(image, {1024, 128});
   terminal.add_eot();
@@ -121,7 +122,7 @@ TEST_F(BootManager, LowerCaseYUpdatesAndStartsTheNewImage) {
 
   const std::string printed = run_main(30 * kSecond);
   ASSERT_EQ(result.reason, native::StopReason::HandOff) << result.detail;
-  EXPECT_EQ(terminal.state(), model::XmodemSender::State::Done);
+  EXPECT_EQ(terminal.state(), peers::XmodemSender::State::Done);
   EXPECT_EQ(flash_bytes(kAppStart, image.size()), image);
   EXPECT_EQ(bl_rev.minor, 0x04);  // written on this path too
   EXPECT_EQ(board.core().handoff->entry, kAppEntry);

@@ -6,6 +6,7 @@
 
 #include "firmware_fixture.h"
 #include "uart.h"
+#include "peers/scripted_peer.h"
 
 namespace ovrimo::test {
 namespace {
@@ -25,7 +26,7 @@ class SerialLink : public BroughtUpBoard {
     return board.now() - start;
   }
 
-  model::ScriptedPeer peer;
+  peers::ScriptedPeer peer;
 };
 
 TEST_F(SerialLink, ReceiveDeliversExactlyTheBytesAskedFor) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "firmware_fixture.h"
+#include "peers/scripted_peer.h"
 
 namespace ovrimo::test {
 namespace {
@@ -208,7 +209,7 @@ TEST_F(UartInit, FlagWaitChecksTheFlagFirstThenTheDeadlineThenOverrun) {
   EXPECT_EQ(HAL_GetTick() - near_wrap, 6u);
 
   // Overrun pending on a receive-side wait: reported and cleared, the receiver made ready.
-  model::ScriptedPeer peer;
+  peers::ScriptedPeer peer;
   board.usart2().attach(peer);
   peer.send("ab");
   board.time().advance(kMillisecond);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "firmware_fixture.h"
+#include "peers/scripted_peer.h"
 
 namespace ovrimo::test {
 namespace {
@@ -43,7 +44,7 @@ class UartTransfer : public FirmwareTest {
     return {status, buffer};
   }
 
-  model::ScriptedPeer peer;
+  peers::ScriptedPeer peer;
 };
 
 TEST_F(UartTransfer, TransmitPutsFramesBackToBackAndReturnsOnlyAfterTheLastStopBit) {

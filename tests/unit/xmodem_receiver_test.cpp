@@ -9,12 +9,13 @@
 
 #include "firmware_fixture.h"
 #include "flash.h"
-#include "model/xmodem_sender.h"
+#include "peers/xmodem_sender.h"
+#include "peers/scripted_peer.h"
 
 namespace ovrimo::test {
 namespace {
 
-using model::XmodemSender;
+using peers::XmodemSender;
 using Fault = XmodemSender::Fault;
 
 const std::string kAck = "\x06";
@@ -58,7 +59,7 @@ TEST(XmodemCrc, IsTheXmodemVariantOfCrc16) {
 }
 
 TEST_F(XmodemReceiver, StartPollingSendsCOncePerSecondAndGivesUpAfterTheNinetieth) {
-  model::ScriptedPeer silent;
+  peers::ScriptedPeer silent;
   testing::internal::CaptureStdout();
   const native::RunResult result = receive(silent);
   const std::string printed = testing::internal::GetCapturedStdout();

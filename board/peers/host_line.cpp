@@ -1,4 +1,4 @@
-#include "emu/host_line.h"
+#include "peers/host_line.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -12,7 +12,7 @@
 #include <system_error>
 #include <thread>
 
-namespace ovrimo::emu {
+namespace ovrimo::peers {
 
 HostLinePeer::HostLinePeer(int in_fd, int out_fd, model::LineFormat format)
     : in_fd_(in_fd), out_fd_(out_fd), format_(format) {}
@@ -120,4 +120,4 @@ RawTerminal::~RawTerminal() {
   ::tcsetattr(fd_, TCSANOW, &t);
 }
 
-}  // namespace ovrimo::emu
+}  // namespace ovrimo::peers

@@ -1,10 +1,10 @@
-#include "model/xmodem_sender.h"
+#include "peers/xmodem_sender.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
 
-namespace ovrimo::model {
+namespace ovrimo::peers {
 
 std::uint16_t XmodemSender::crc16(std::span<const std::uint8_t> data) {
   std::uint16_t crc = 0;
@@ -358,4 +358,4 @@ const char* to_string(XmodemSender::State state) {
   return "?";
 }
 
-}  // namespace ovrimo::model
+}  // namespace ovrimo::peers

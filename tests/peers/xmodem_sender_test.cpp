@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "model/line.h"
-#include "model/xmodem_sender.h"
+#include "peers/xmodem_sender.h"
 
-namespace ovrimo::model {
+namespace ovrimo::peers {
 namespace {
 
+using model::LineByte;
+using model::Scheduler;
 using Fault = XmodemSender::Fault;
 
 // A device end that only records: each send_to_device call is one burst, laid out back to back
@@ -215,4 +217,4 @@ TEST(XmodemSender, CanFromTheReceiverStopsItAndAPlannedCancelEndsThePlan) {
 }
 
 }  // namespace
-}  // namespace ovrimo::model
+}  // namespace ovrimo::peers

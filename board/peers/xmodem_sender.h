@@ -24,7 +24,15 @@
 #include "model/line.h"
 #include "model/time.h"
 
-namespace ovrimo::model {
+namespace ovrimo::peers {
+
+using model::DeviceLine;
+using model::LineFormat;
+using model::LinePeer;
+using model::Time;
+using model::kMillisecond;
+using model::kMicrosecond;
+using model::kSecond;
 
 class XmodemSender : public LinePeer {
  public:
@@ -174,4 +182,4 @@ class XmodemSender : public LinePeer {
 
 const char* to_string(XmodemSender::State state);
 
-}  // namespace ovrimo::model
+}  // namespace ovrimo::peers

@@ -6,15 +6,15 @@
 #include <cstdint>
 #include <string>
 
-#include "emu/emulator.h"
+#include "emu/real_time.h"
 #include "model/line.h"
 
-namespace ovrimo::emu {
+namespace ovrimo::peers {
 
 // Bytes read from `in_fd` go to the device at the line rate of `format`; bytes the device sends
 // are written to `out_fd`. Without an input (in_fd < 0) it only listens, and then there is
 // nothing to pace virtual time against.
-class HostLinePeer : public model::LinePeer, public RealTimeSource {
+class HostLinePeer : public model::LinePeer, public emu::RealTimeSource {
  public:
   HostLinePeer(int in_fd, int out_fd, model::LineFormat format = {});
 
@@ -71,4 +71,4 @@ class RawTerminal {
   unsigned char saved_[256];  // struct termios, kept opaque here
 };
 
-}  // namespace ovrimo::emu
+}  // namespace ovrimo::peers
