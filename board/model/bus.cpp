@@ -41,6 +41,13 @@ std::uint32_t Bus::read(std::uint32_t address, unsigned size) {
   return value;
 }
 
+bool Bus::steady_read(std::uint32_t address) const {
+  const Region* r = find(address);
+  if (r == nullptr) return false;
+  if (r->clocked && !r->clocked()) return true;
+  return r->target->steady_read(address - r->base);
+}
+
 void Bus::write(std::uint32_t address, std::uint32_t value, unsigned size) {
   const Region* r = find(address);
   if (r == nullptr) throw BusError(address, true);

@@ -15,6 +15,11 @@ class BusTarget {
   virtual ~BusTarget() = default;
   virtual std::uint32_t read(std::uint32_t offset, unsigned size) = 0;
   virtual void write(std::uint32_t offset, std::uint32_t value, unsigned size) = 0;
+  // True when a read of `offset` changes nothing and returns what the previous read returned
+  // unless a write or a scheduled event came in between: the mere passing of time does not
+  // change it. A runner may then skip a polling loop over such reads up to the next event.
+  // Unknown targets say no.
+  virtual bool steady_read(std::uint32_t /*offset*/) const { return false; }
 };
 
 // An access that no peripheral or memory answers: on the chip a bus fault.
@@ -48,6 +53,10 @@ class Bus {
 
   std::uint32_t read(std::uint32_t address, unsigned size);
   void write(std::uint32_t address, std::uint32_t value, unsigned size);
+
+  // See BusTarget::steady_read. A region whose bus clock is off reads zero until a write turns
+  // the clock on, so it is steady; an unmapped address is not (the read faults).
+  bool steady_read(std::uint32_t address) const;
 
   // True when some region answers `address`.
   bool mapped(std::uint32_t address) const { return find(address) != nullptr; }

@@ -86,6 +86,8 @@ class Nvic : public Peripheral {
   std::uint32_t pending_word(unsigned word) const { return word < 4 ? pending_[word] : 0; }
 
   std::uint32_t read(std::uint32_t offset, unsigned size) override;
+  // Enable, pending and active state change only by writes, exceptions and events.
+  bool steady_read(std::uint32_t) const override { return true; }
   void write(std::uint32_t offset, std::uint32_t value, unsigned size) override;
   void reset() override;
 

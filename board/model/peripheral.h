@@ -22,6 +22,8 @@ class Peripheral : public BusTarget {
   void write(std::uint32_t offset, std::uint32_t value, unsigned size) override {
     regs_.write(offset, value, size);
   }
+  // A register computed or changed by its read (a read hook) is not steady; a stored one is.
+  bool steady_read(std::uint32_t offset) const override { return regs_.steady_read(offset); }
 
   // Return to the reset state (power-on, or a pulse on the peripheral's RCC reset line).
   virtual void reset() { regs_.reset(); }

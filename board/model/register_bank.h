@@ -62,6 +62,7 @@ class Register {
   }
 
   std::uint32_t software_read();
+  bool has_read_hook() const { return static_cast<bool>(read_hook_); }
   void software_write(std::uint32_t written, std::uint32_t lane_mask);
 
  private:
@@ -81,6 +82,12 @@ class RegisterBank {
   Register& named(std::string_view name);
   const Register& named(std::string_view name) const;
   bool contains(std::uint32_t offset) const { return regs_.count(offset & ~3u) != 0; }
+  // Reserved offsets read as zero and stored registers as stored; only a read hook can make a
+  // read change something or depend on the moment.
+  bool steady_read(std::uint32_t offset) const {
+    const auto it = regs_.find(offset & ~3u);
+    return it == regs_.end() || !it->second.has_read_hook();
+  }
 
   // Bus side. `size` is 1, 2 or 4 bytes; offsets of a sub-word access select the byte lanes.
   std::uint32_t read(std::uint32_t offset, unsigned size);
