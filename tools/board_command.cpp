@@ -24,13 +24,12 @@
 #include "emu/emulator.h"
 #include "peers/host_line.h"
 #include "console_view.h"
+#include "image_file.h"
 #include "input_file.h"
 
 namespace ovrimo::tools {
 
 namespace {
-
-constexpr std::uint32_t kAppAddress = app_image::kBase;
 
 enum ExitStatus {
   kReached = 0,
@@ -80,10 +79,6 @@ using InputError = InputFileError;
 // Waiting for the hand-off, the application or a line ends here unless --limit says otherwise:
 // a bootloader with no application to start shows its menu for ever, which is not a hang.
 constexpr const char* kDefaultLimit = "300";
-
-std::vector<std::uint8_t> read_image(const std::string& path) {
-  return read_input_file(path, model::FlashArray::kSize, "the flash");
-}
 
 // The board's flash kept in a file as the flash itself: every program and erase the flash model
 // completes is written to the file at once, so a run that is killed (SIGKILL, a closed terminal)
@@ -150,10 +145,6 @@ std::uint32_t parse_address(const std::string& text, const char* what) {
   throw InputError(std::string(what) + ": not an address: " + text);
 }
 
-bool is_elf(const std::vector<std::uint8_t>& bytes) {
-  return bytes.size() >= 4 && bytes[0] == 0x7F && bytes[1] == 'E' && bytes[2] == 'L' && bytes[3] == 'F';
-}
-
 int run_board(const BoardOptions& o) {
   enum class Until { Nothing, HandOff, App, Seconds, Expect } until = Until::Nothing;
   model::Time until_time = 0;
@@ -195,24 +186,25 @@ int run_board(const BoardOptions& o) {
     // Opened for writing first: a file that cannot be written is found out now, not after the run.
     if (!o.flash_file.empty()) flash_file = std::make_unique<FlashFile>(o.flash_file);
     if (flash_file && flash_file->holds_flash()) {
-      const auto saved = read_image(o.flash_file);
+      const auto saved = read_input_file(o.flash_file, model::FlashArray::kSize, "the flash");
       if (saved.size() != model::FlashArray::kSize)
         throw InputError(o.flash_file + ": holds " + std::to_string(saved.size()) + " bytes, not the " +
                          std::to_string(model::FlashArray::kSize) + " of the flash");
       board.flash_array().bytes() = saved;
       flash_file_held_app = true;
     }
-    const auto firmware = read_image(o.firmware);
-    if (firmware.empty()) throw InputError(o.firmware + ": empty file, no firmware in it");
-    if (is_elf(firmware)) {
-      emulator.load_elf(emu::ElfImage::parse(firmware, o.firmware));
-    } else {
-      emulator.load_flash_image(parse_address(o.load_address, "--load-address"), firmware);
-    }
+    const std::uint32_t load_address = parse_address(o.load_address, "--load-address");
+    const std::uint32_t start_at =
+        o.start_at.empty() ? model::FlashArray::kBase : parse_address(o.start_at, "--start-at");
+    for (const auto& [option, address] : {std::pair{"--load-address", load_address}, std::pair{"--start-at", start_at}})
+      if (address - model::FlashArray::kBase >= model::FlashArray::kSize)
+        throw InputError(std::string(option) + " " + hex32(address) + ": not in flash (" +
+                         hex32(model::FlashArray::kBase) + ".." +
+                         hex32(model::FlashArray::kBase + model::FlashArray::kSize - 1) + ")");
+    // A raw image where the core takes its vector table from must begin with one.
+    program_flash(emulator, read_image_for(o.firmware, whole_flash(load_address, load_address == start_at)));
     if (!o.app.empty()) {
-      const auto app = read_image(o.app);
-      if (app.empty()) throw InputError(o.app + ": empty file, no application in it");
-      emulator.load_flash_image(kAppAddress, app);
+      program_flash(emulator, read_image_for(o.app, flash_above_bootloader()));
       if (flash_file_held_app)
         std::cerr << "ovrimo board: " << o.app << " programmed at 0x08010000 over what " << o.flash_file
                   << " held there\n";
@@ -228,7 +220,7 @@ int run_board(const BoardOptions& o) {
     if (!o.start_at.empty()) {
       // As the bootloader's hand-off leaves the core: interrupts masked, VTOR on the image.
       board.core().primask = 1;
-      emulator.boot_image(parse_address(o.start_at, "--start-at"));
+      emulator.boot_image(start_at);
     } else {
       emulator.reset();
     }
@@ -330,8 +322,10 @@ void add_board_command(CLI::App& app, CommandRunner& run) {
       "board",
       "Power on the emulated Ovrimo board with a firmware image and run it.\n\n"
       "The image runs instruction by instruction (Thumb-2, on a Cortex-M33 CPU) against models of\n"
-      "the board's flash, SRAM and peripherals, in virtual time. It is an ELF file, loaded where it\n"
-      "was linked (the bootloader, bootloader.elf), or a raw image loaded at --load-address.\n\n"
+      "the board's flash, SRAM and peripherals, in virtual time. It is an ELF or Intel HEX file, loaded\n"
+      "where it was linked (the bootloader: bootloader.elf or bootloader.hex), or a raw binary loaded at\n"
+      "--load-address. Each image is programmed as a programmer would: the flash pages it touches are\n"
+      "erased first, the rest of flash is left alone.\n\n"
       "USART2 is the console. By default what the board sends goes to standard output; --stdio also\n"
       "sends your keystrokes to the board; --pty gives the board a pseudo-terminal of its own, whose\n"
       "path is printed (\"USART2 on /dev/pts/N\"), for picocom, sx or the uploader. With a terminal\n"
@@ -339,13 +333,13 @@ void add_board_command(CLI::App& app, CommandRunner& run) {
       "its timeouts last as long as on the board; while input is arriving it runs as fast as it can.\n\n"
       "A summary line on standard error tells how the run ended, how much board time passed and how\n"
       "fast the emulation ran.");
-  board->add_option("firmware", options->firmware, "Firmware image: ELF, or a raw binary (see --load-address)")
+  board->add_option("firmware", options->firmware, "Firmware image: ELF, Intel HEX, or a raw binary (see --load-address)")
       ->required();
   board->add_option("--load-address", options->load_address,
                     "Where a raw firmware image goes in flash (default 0x08000000)");
   board->add_option("--app", options->app,
-                    "Raw application image (.bin) programmed at 0x08010000 before power-on, as a programmer "
-                    "would (the pages it covers are erased first)");
+                    "Application image programmed before power-on, as a programmer would (the pages it covers are "
+                    "erased first): ELF or Intel HEX where it was linked, or a raw binary (.bin) at 0x08010000");
   board->add_option("--start-at", options->start_at,
                     "Instead of a power-on reset, start the image whose vector table is at this address the way "
                     "the bootloader's hand-off leaves the core (VTOR set, stack pointer and entry from the table, "

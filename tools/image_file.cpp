@@ -3,79 +3,101 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <ostream>
 
 #include "emu/elf.h"
+#include "emu/emulator.h"
+#include "model/flash.h"
 
 namespace ovrimo::tools {
 
 namespace {
 
 constexpr std::uint8_t kErased = 0xFF;
-constexpr std::uint64_t kRegionEnd = std::uint64_t{app_image::kBase} + app_image::kMaxSize;
+constexpr std::uint64_t kFlashEnd = std::uint64_t{model::FlashArray::kBase} + model::FlashArray::kSize;
+// ELF files carry debug information and HEX files spell each byte in two characters: the file
+// may well be larger than flash, but not without bound (a device or a runaway file).
+constexpr std::uintmax_t kMaxImageFile = 64u << 20;
 
 std::uint32_t word_at(std::span<const std::uint8_t> bytes, std::size_t offset) {
   return std::uint32_t{bytes[offset]} | std::uint32_t{bytes[offset + 1]} << 8 |
          std::uint32_t{bytes[offset + 2]} << 16 | std::uint32_t{bytes[offset + 3]} << 24;
 }
 
-// Places parts given by address (ELF segments, HEX records) into one image from the base: what
-// lies below the base or beyond the erased region is kept aside, by address, for the report.
+// Address ranges, kept merged: adjacent or overlapping ones become one (consecutive HEX records
+// are one part of the image, and one range outside it).
+class RangeSet {
+ public:
+  void add(std::uint64_t address, std::uint64_t size) {
+    const auto at = static_cast<std::uint32_t>(std::min<std::uint64_t>(address, 0xFFFFFFFFu));
+    auto& kept = ranges_[at];
+    kept = std::max(kept, static_cast<std::uint32_t>(std::min<std::uint64_t>(size, 0xFFFFFFFFu - at + 1)));
+  }
+
+  std::vector<AddressRange> merged() const {
+    std::vector<AddressRange> out;
+    for (const auto& [address, size] : ranges_) {
+      if (!out.empty() && std::uint64_t{out.back().address} + out.back().size >= address) {
+        const std::uint64_t end =
+            std::max<std::uint64_t>(std::uint64_t{out.back().address} + out.back().size, std::uint64_t{address} + size);
+        out.back().size = static_cast<std::uint32_t>(end - out.back().address);
+      } else {
+        out.push_back({address, size});
+      }
+    }
+    return out;
+  }
+
+ private:
+  std::map<std::uint32_t, std::uint32_t> ranges_;
+};
+
+// Places parts given by address (ELF segments, HEX records) into one image from the region's
+// base: what lies below the base or beyond the region is kept aside, by address, for the report.
 // Parts beyond the region are never copied, so a file linked for some far address cannot make
 // us allocate gigabytes.
 class Placer {
  public:
+  explicit Placer(const FlashRegion& region) : base_(region.base), end_(std::uint64_t{region.base} + region.size) {
+    image_.base = region.base;
+  }
+
   void add(std::uint64_t address, std::span<const std::uint8_t> data) {
     if (data.empty()) return;
     std::uint64_t end = address + data.size();
-    if (address < app_image::kBase) {
-      const std::uint64_t below_end = std::min<std::uint64_t>(end, app_image::kBase);
-      outside(address, below_end - address);
-      if (end <= app_image::kBase) return;
-      data = data.subspan(static_cast<std::size_t>(app_image::kBase - address));
-      address = app_image::kBase;
+    if (address < base_) {
+      const std::uint64_t below_end = std::min<std::uint64_t>(end, base_);
+      outside_.add(address, below_end - address);
+      if (end <= base_) return;
+      data = data.subspan(static_cast<std::size_t>(base_ - address));
+      address = base_;
     }
-    if (end > kRegionEnd) {
-      const std::uint64_t from = std::max<std::uint64_t>(address, kRegionEnd);
-      outside(from, end - from);
-      if (address >= kRegionEnd) return;
-      data = data.first(static_cast<std::size_t>(kRegionEnd - address));
-      end = kRegionEnd;
+    if (end > end_) {
+      const std::uint64_t from = std::max<std::uint64_t>(address, end_);
+      outside_.add(from, end - from);
+      if (address >= end_) return;
+      data = data.first(static_cast<std::size_t>(end_ - address));
+      end = end_;
     }
-    const auto offset = static_cast<std::size_t>(address - app_image::kBase);
+    parts_.add(address, data.size());
+    const auto offset = static_cast<std::size_t>(address - base_);
     if (image_.bytes.size() < offset + data.size()) image_.bytes.resize(offset + data.size(), kErased);
     std::copy(data.begin(), data.end(), image_.bytes.begin() + static_cast<std::ptrdiff_t>(offset));
   }
 
   AppImage take(std::string format) {
-    // Adjacent ranges (consecutive HEX records, say) are reported as one.
-    std::vector<OutsideRange> merged;
-    for (const auto& [address, size] : outside_) {
-      if (!merged.empty() && std::uint64_t{merged.back().address} + merged.back().size >= address) {
-        const std::uint64_t end = std::max<std::uint64_t>(std::uint64_t{merged.back().address} + merged.back().size,
-                                                          std::uint64_t{address} + size);
-        merged.back().size = static_cast<std::uint32_t>(end - merged.back().address);
-      } else {
-        merged.push_back({address, size});
-      }
-    }
-    image_.outside = std::move(merged);
+    image_.parts = parts_.merged();
+    image_.outside = outside_.merged();
     image_.format = std::move(format);
     return std::move(image_);
   }
 
  private:
-  void outside(std::uint64_t address, std::uint64_t size) {
-    const auto at = static_cast<std::uint32_t>(std::min<std::uint64_t>(address, 0xFFFFFFFFu));
-    auto& kept = outside_[at];
-    kept = std::max(kept, static_cast<std::uint32_t>(std::min<std::uint64_t>(size, 0xFFFFFFFFu - at + 1)));
-  }
-
+  std::uint64_t base_, end_;
   AppImage image_;
-  std::map<std::uint32_t, std::uint32_t> outside_;
+  RangeSet parts_, outside_;
 };
 
 int hex_digit(std::uint8_t c) {
@@ -92,7 +114,7 @@ bool starts_with_hex_record(std::span<const std::uint8_t> file) {
   return it != file.end() && *it == ':' && std::next(it) != file.end() && hex_digit(*std::next(it)) >= 0;
 }
 
-std::string range_text(const OutsideRange& r) {
+std::string range_text(const AddressRange& r) {
   return hex32(r.address) + ".." + hex32(r.address + r.size - 1);
 }
 
@@ -110,17 +132,27 @@ std::string to_string(const AppVersion& v) {
   return text;
 }
 
-AppImage read_image(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec))
-    throw ImageFileError(path.string() + ": not a regular file (the image comes last, after the port)");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw ImageFileError(path.string() + ": cannot open: " + std::strerror(errno));
-  const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  return parse_image(file, path.string());
+FlashRegion application_region() { return {app_image::kBase, app_image::kMaxSize, "the application region"}; }
+
+FlashRegion flash_above_bootloader() {
+  return {app_image::kBase, static_cast<std::uint32_t>(kFlashEnd - app_image::kBase), "the flash above the bootloader"};
 }
 
-AppImage parse_image(std::span<const std::uint8_t> file, const std::string& origin) {
+FlashRegion whole_flash(std::uint32_t raw_at, bool raw_starts_with_vectors) {
+  return {model::FlashArray::kBase, model::FlashArray::kSize, "the flash", raw_at, raw_starts_with_vectors};
+}
+
+AppImage read_image(const std::filesystem::path& path, const FlashRegion& region) {
+  std::vector<std::uint8_t> file;
+  try {
+    file = read_input_file(path, kMaxImageFile, "an image file");
+  } catch (const InputFileError& e) {
+    throw ImageFileError(e.what());
+  }
+  return parse_image(file, path.string(), region);
+}
+
+AppImage parse_image(std::span<const std::uint8_t> file, const std::string& origin, const FlashRegion& region) {
   if (file.empty()) throw ImageFileError(origin + ": empty file");
   if (file.size() >= 4 && std::memcmp(file.data(), "\x7F" "ELF", 4) == 0) {
     emu::ElfImage elf = [&] {
@@ -130,19 +162,75 @@ AppImage parse_image(std::span<const std::uint8_t> file, const std::string& orig
         throw ImageFileError(e.what());
       }
     }();
-    Placer placer;
+    Placer placer(region);
     for (const emu::ElfSegment& s : elf.segments()) placer.add(s.load_address, s.bytes);
-    return placer.take("ELF");
+    AppImage image = placer.take("ELF");
+    image.symbols = elf.symbols();
+    return image;
   }
-  if (starts_with_hex_record(file)) return parse_intel_hex(file, origin);
+  if (starts_with_hex_record(file)) return parse_intel_hex(file, origin, region);
   AppImage image;
   image.format = "raw binary";
+  image.base = region.raw_at;
   image.bytes.assign(file.begin(), file.end());
+  image.parts.push_back({region.raw_at, static_cast<std::uint32_t>(std::min<std::size_t>(file.size(), 0xFFFFFFFFu))});
   return image;
 }
 
-AppImage parse_intel_hex(std::span<const std::uint8_t> file, const std::string& origin) {
-  Placer placer;
+AppImage read_image_for(const std::filesystem::path& path, const FlashRegion& region) {
+  AppImage image = read_image(path, region);
+  const std::string name = path.string();
+  const std::uint64_t region_end = std::uint64_t{region.base} + region.size;
+  const std::string where = region.name + " " + hex32(region.base) + ".." + hex32(static_cast<std::uint32_t>(region_end - 1));
+  if (!image.outside.empty()) {
+    std::string ranges;
+    for (const auto& o : image.outside) ranges += (ranges.empty() ? "" : ", ") + range_text(o);
+    throw ImageFileError(name + ": " + image.format + " with bytes outside " + where + ": " + ranges);
+  }
+  if (image.parts.empty()) throw ImageFileError(name + ": " + image.format + " with no bytes for " + where);
+  if (image.format != "raw binary") return image;
+  const std::uint64_t room = region_end - std::min<std::uint64_t>(region.raw_at, region_end);
+  if (image.bytes.size() > room)
+    throw ImageFileError(name + ": " + std::to_string(image.bytes.size()) + " bytes, more than the " +
+                         std::to_string(room) + " of " + region.name +
+                         (region.raw_at == region.base ? std::string() : " from " + hex32(region.raw_at)));
+  if (region.raw_starts_with_vectors) {
+    const auto& b = image.bytes;
+    const std::uint32_t sp = b.size() >= 8 ? word_at(b, 0) : 0, entry = b.size() >= 8 ? word_at(b, 4) : 0;
+    const bool entry_in_flash = (entry & 1u) != 0 && entry >= model::FlashArray::kBase && entry < kFlashEnd;
+    if (!app_image::stack_pointer_usable(sp) || !entry_in_flash)
+      throw ImageFileError(name + ": neither ELF nor Intel HEX, and no firmware as a raw binary at " +
+                           hex32(region.raw_at) + ": its first words (initial SP " + hex32(sp) + ", reset entry " +
+                           hex32(entry) + ") are no vector table");
+  }
+  return image;
+}
+
+void program_flash(emu::Emulator& emulator, const AppImage& image) {
+  // Parts that share a page are programmed together: each load erases the pages it touches, and
+  // would erase what an earlier part put in the same page. Between them the image holds 0xFF.
+  constexpr std::uint32_t page = model::FlashArray::kPageSize;
+  const auto page_of = [](std::uint64_t address) { return (address - model::FlashArray::kBase) / page; };
+  std::optional<AddressRange> group;
+  const auto flush = [&] {
+    if (!group) return;
+    emulator.load_flash_image(
+        group->address, std::span(image.bytes).subspan(group->address - image.base, group->size));
+  };
+  for (const AddressRange& part : image.parts) {
+    if (group && page_of(part.address) <= page_of(std::uint64_t{group->address} + group->size - 1)) {
+      group->size = part.address + part.size - group->address;
+    } else {
+      flush();
+      group = part;
+    }
+  }
+  flush();
+  emulator.add_symbols(image.symbols);
+}
+
+AppImage parse_intel_hex(std::span<const std::uint8_t> file, const std::string& origin, const FlashRegion& region) {
+  Placer placer(region);
   std::uint32_t upper = 0;  // from the extended address records
   bool ended = false;
   std::size_t line_number = 0;
@@ -275,7 +363,7 @@ void print_image_report(std::ostream& out, const std::string& name, const AppIma
   const auto& b = image.bytes;
   const auto word = [&](std::size_t at) { return b.size() < at + 4 ? std::string("-") : hex32(word_at(b, at)); };
   const auto version = image_version(b);
-  out << name << ": " << image.format << ", " << b.size() << " bytes from " << hex32(app_image::kBase) << "\n"
+  out << name << ": " << image.format << ", " << b.size() << " bytes from " << hex32(image.base) << "\n"
       << "  initial SP  " << word(0) << "\n"
       << "  entry       " << word(4) << "\n"
       << "  version     " << (version ? to_string(*version) : std::string("none")) << "\n"

@@ -33,11 +33,15 @@ std::vector<std::size_t> block_pattern(const std::string& name) {
 
 void add_update_options(CLI::App& command, UpdateFiles& files) {
   const std::string dir = default_firmware_dir().string();
-  command.add_option("--bootloader", files.bootloader, "Bootloader image (ELF); default " + dir + "/bootloader.elf");
+  command.add_option("--bootloader", files.bootloader,
+                     "Bootloader image (ELF, Intel HEX, or raw binary for 0x08000000); default " + dir +
+                         "/bootloader.elf");
   command.add_option("--from", files.from,
-                     "Application installed before power-on (raw image at 0x08010000); default " + dir +
-                         "/app-01.02.03.bin");
-  command.add_option("--to", files.to, "Application sent over XMODEM; default " + dir + "/app-01.02.04.bin");
+                     "Application installed before power-on (ELF, Intel HEX, or raw binary for 0x08010000); "
+                     "default " + dir + "/app-01.02.03.bin");
+  command.add_option("--to", files.to,
+                     "Application sent over XMODEM (ELF, Intel HEX or raw binary, sent as the bytes from "
+                     "0x08010000); default " + dir + "/app-01.02.04.bin");
   command.add_option("--block-size", files.block_size,
                      "XMODEM blocks: 1024 (XMODEM-1K, default), 128, or mixed (one 1024-byte block, then eight "
                      "128-byte ones, repeated)")

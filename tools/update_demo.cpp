@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 namespace ovrimo::tools {
 
@@ -179,21 +177,22 @@ class UpdateDemo::Operator : public model::LinePeer {
 
 UpdateDemo::UpdateDemo(UpdateDemoOptions options) : options_(std::move(options)) {
   // A larger image than the application region may still be sent, to see it refused; only one
-  // that cannot be in flash at all is a mistake of the command line.
-  constexpr std::uintmax_t kAboveBootloader = model::FlashArray::kBase + model::FlashArray::kSize - kAppAddress;
-  from_image_ = read_input_file(options_.from, kAboveBootloader, "the flash above the bootloader");
-  to_image_ = read_input_file(options_.to, kAboveBootloader, "the flash above the bootloader");
-  if (to_image_.empty()) throw InputFileError(options_.to.string() + ": empty image");
+  // that cannot be in flash above the bootloader is a mistake of the command line.
+  const AppImage bootloader = read_image_for(options_.bootloader, whole_flash(model::FlashArray::kBase, true));
+  const AppImage from = read_image_for(options_.from, flash_above_bootloader());
+  const AppImage to = read_image_for(options_.to, flash_above_bootloader());
   for (std::size_t size : options_.block_sizes)
     if (size != 128 && size != 1024) throw InputFileError("block sizes are 128 or 1024, not " + std::to_string(size));
   if (options_.block_sizes.empty()) options_.block_sizes = {1024};
+  from_image_ = from.bytes;
+  to_image_ = to.bytes;
   to_version_ = image_version(to_image_);
 
   board_ = std::make_unique<model::Board>();
   emulator_ = std::make_unique<emu::Emulator>(*board_);
   try {
-    emulator_->load_elf(options_.bootloader);
-    emulator_->load_flash_image(kAppAddress, from_image_);
+    program_flash(*emulator_, bootloader);
+    program_flash(*emulator_, from);
   } catch (const std::exception& e) {
     throw InputFileError(e.what());
   }

@@ -23,11 +23,11 @@
 
 namespace ovrimo::tools {
 
-
 struct UpdateDemoOptions {
-  std::filesystem::path bootloader;  // ELF
-  std::filesystem::path from;        // raw image installed before power-on
-  std::filesystem::path to;          // raw image sent over XMODEM
+  // Images: ELF, Intel HEX or raw (the bootloader at 0x08000000, the applications at 0x08010000).
+  std::filesystem::path bootloader;
+  std::filesystem::path from;  // installed before power-on
+  std::filesystem::path to;    // sent over XMODEM
   // Block sizes in order, repeated (128 or 1024 each).
   std::vector<std::size_t> block_sizes = {1024};
   // The sender's line rate. The board's receiver runs at 4 MHz / 35 = 114 286 baud; a PC's

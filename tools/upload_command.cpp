@@ -6,6 +6,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <mutex>
@@ -168,7 +169,10 @@ int run_upload(UploadOptions o) {
   try {
     image = read_image(image_path);
   } catch (const ImageFileError& e) {
-    std::cerr << "ovrimo upload: " << e.what() << "\n";
+    std::error_code ec;
+    // `ovrimo upload app.bin /dev/ttyUSB0` takes the port for the image.
+    const bool port = std::filesystem::is_character_file(image_path, ec);
+    std::cerr << "ovrimo upload: " << e.what() << (port ? " (the image comes last, after the port)" : "") << "\n";
     return kBadImage;
   }
   const ImageReport report = check_image(image);

@@ -95,6 +95,8 @@ class Emulator {
   // A raw image at `address` in flash: the pages it touches are erased first, as a programmer
   // does, so the rest of those pages reads 0xFF.
   void load_flash_image(std::uint32_t address, std::span<const std::uint8_t> bytes);
+  // Names for fault reports, of an image placed by other means than load_elf.
+  void add_symbols(const std::vector<ElfSymbol>& symbols) { symbols_.add(symbols); }
 
   // Memory as the CPU sees it (flash and SRAM), for tests and tools.
   void write_memory(std::uint32_t address, std::span<const std::uint8_t> bytes);

@@ -30,10 +30,14 @@ TEST_F(Cli, TheFlashFileKeepsTheApplicationAcrossPowerCycles) {
   const auto app = firmware_file("app-01.02.03.bin");
   ASSERT_ARTEFACT(bootloader);
   ASSERT_ARTEFACT(app);
+  ASSERT_ARTEFACT(firmware_file("bootloader.hex"));
+  ASSERT_ARTEFACT(firmware_file("app-01.02.03.elf"));
   const auto flash = dir / "flash.bin";
 
-  Outcome first = ovrimo("board " + bootloader.string() + " --app " + app.string() + " --flash-file " +
-                         flash.string() + " --until app --limit 30");
+  // The build's HEX and ELF files go where they were linked, as their raw binaries would.
+  Outcome first = ovrimo("board " + firmware_file("bootloader.hex").string() + " --app " +
+                         firmware_file("app-01.02.03.elf").string() + " --flash-file " + flash.string() +
+                         " --until app --limit 30");
   ASSERT_EQ(first.status, 0) << first.err;
   // In a file the console reads as in `ovrimo demo`: markers for escape sequences, one line break
   // for each CR LF.
@@ -44,6 +48,8 @@ TEST_F(Cli, TheFlashFileKeepsTheApplicationAcrossPowerCycles) {
   const std::string saved = slurp(flash);
   ASSERT_EQ(saved.size(), 2u * 1024 * 1024);
   EXPECT_EQ(saved.substr(0x10000, 0x80000), slurp(app));
+  const std::string bootloader_bin = slurp(firmware_file("bootloader.bin"));
+  EXPECT_EQ(saved.substr(0, bootloader_bin.size()), bootloader_bin);
 
   // Power on again with nothing but the flash file: the application is still there.
   Outcome second = ovrimo("board " + bootloader.string() + " --flash-file " + flash.string() + " --until app --limit 30");
@@ -139,6 +145,9 @@ TEST_F(Cli, MistakesOnTheCommandLineAreNamedAndRefused) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   spill(dir / "empty.bin", "");
   spill(dir / "huge.bin", std::string(2 * 1024 * 1024 + 1, '\xFF'));
+  spill(dir / "notes.txt", "Ovrimo notes\n");
+  const std::string hex = slurp(firmware_file("bootloader.hex"));
+  spill(dir / "cut.hex", hex.substr(0, hex.find('\n', hex.size() / 2) + 1));  // whole records, no end
   const struct {
     std::string arguments;
     std::string message;
@@ -147,7 +156,16 @@ TEST_F(Cli, MistakesOnTheCommandLineAreNamedAndRefused) {
       {board + " --app /dev/zero", "/dev/zero: not a regular file"},
       {"board " + dir.string(), dir.string() + ": is a directory, not a file"},
       {"board " + (dir / "huge.bin").string(), "huge.bin: 2097153 bytes, more than the 2097152 of the flash"},
-      {"board " + (dir / "empty.bin").string(), "empty.bin: empty file, no firmware in it"},
+      {"board " + (dir / "empty.bin").string(), "empty.bin: empty file"},
+      {"board " + (dir / "notes.txt").string(), "notes.txt: neither ELF nor Intel HEX, and no firmware as a raw "
+                                                "binary at 0x08000000"},
+      {"board " + (dir / "cut.hex").string(), "cut.hex: no end-of-file record"},
+      {board + " --app " + firmware_file("bootloader.hex").string(),
+       "bootloader.hex: Intel HEX with bytes outside the flash above the bootloader 0x08010000..0x081FFFFF: "
+       "0x08000000.."},
+      {"demo --to " + bootloader.string(), "bootloader.elf: ELF with bytes outside the flash above the bootloader"},
+      {"bench --bootloader " + (dir / "notes.txt").string(), "notes.txt: neither ELF nor Intel HEX"},
+      {board + " --load-address 0x20000000", "--load-address 0x20000000: not in flash"},
       {"board /nonexistent.elf", "/nonexistent.elf: no such file"},
       {board + " --until handoff --limit nan", "--limit takes a number of seconds of board time, not \"nan\""},
       {board + " --until inf", "--until takes a number of seconds of board time, not \"inf\""},

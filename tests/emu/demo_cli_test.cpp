@@ -80,8 +80,9 @@ TEST_F(DemoCli, AnUpdateWithoutAHandOffFailsAndBadInputIsRefused) {
   EXPECT_LT(std::stod(o.err.substr(o.err.find("ovrimo demo: ") + 13)), 10.0) << o.err;
 
   // A line rate the board's receiver cannot follow garbles the answer; the board starts the
-  // installed application, and the demo says that the answer was not understood.
-  const Outcome garbled = ovrimo("demo --baud 125000");
+  // installed application (here from its ELF file), and the demo says that the answer was not
+  // understood.
+  const Outcome garbled = ovrimo("demo --baud 125000 --from " + firmware_file("app-01.02.03.elf").string());
   EXPECT_EQ(garbled.status, 2) << garbled.err;
   EXPECT_NE(garbled.err.find("the board did not understand the answer 'Y' sent at 125000 baud: it went on to start "
                              "the installed application"),

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "emu/emu_support.h"
+#include "emu/emulator.h"
 #include "image_file.h"
+#include "model/board.h"
 
 namespace ovrimo::tools {
 namespace {
@@ -99,6 +101,35 @@ TEST(ImageFile, ElfAndItsRawBinaryGiveTheSameBytes) {
   EXPECT_FALSE(r.inside.passed);
   EXPECT_FALSE(r.sendable());
   EXPECT_NE(r.inside.verdict.find("0x08000000.."), std::string::npos) << r.inside.verdict;
+}
+
+// A programmer erases the pages a file gives bytes for and no others: parts that share a page
+// both survive, and what lies between far-apart parts (an application kept in a flash file, say)
+// is left as it was.
+TEST(ImageFile, ProgrammingErasesOnlyThePagesTheFileGivesBytesFor) {
+  const Bytes vectors{0x00, 0x00, 0x0C, 0x20, 0x01, 0x01, 0x01, 0x08};
+  const std::string hex = record(4, 0, {0x08, 0x01}) + record(0, 0x0000, vectors) + record(0, 0x1F00, {0x11, 0x22}) +
+                          record(4, 0, {0x08, 0x08}) + record(0, 0x0100, {0x33}) + record(1, 0, {});
+  const AppImage image = parse_image(text(hex), "app.hex", flash_above_bootloader());
+  ASSERT_EQ(image.parts.size(), 3u);
+
+  model::Board board;
+  emu::Emulator emulator(board);
+  auto& flash = board.flash_array().bytes();
+  std::fill(flash.begin(), flash.end(), 0x5A);
+  program_flash(emulator, image);
+  const auto at = [&](std::uint32_t address, std::size_t size) {
+    const auto from = flash.begin() + (address - model::FlashArray::kBase);
+    return Bytes(from, from + static_cast<std::ptrdiff_t>(size));
+  };
+  EXPECT_EQ(at(0x08010000, 8), vectors);
+  EXPECT_EQ(at(0x08011F00, 2), (Bytes{0x11, 0x22}));
+  EXPECT_EQ(at(0x08010008, 0x1EF8), Bytes(0x1EF8, 0xFF));
+  EXPECT_EQ(at(0x08080100, 1), Bytes{0x33});
+  EXPECT_EQ(at(0x08080000, 0x100), Bytes(0x100, 0xFF));
+  EXPECT_EQ(at(0x08012000, 0x08080000 - 0x08012000), Bytes(0x08080000 - 0x08012000, 0x5A));
+  EXPECT_EQ(at(0x0800E000, 0x2000), Bytes(0x2000, 0x5A));
+  EXPECT_EQ(at(0x08082000, 0x2000), Bytes(0x2000, 0x5A));
 }
 
 TEST(ImageFile, ChecksFollowTheErasedRegionAndTheBootloadersGuard) {
