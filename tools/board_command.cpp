@@ -86,6 +86,11 @@ constexpr const char* kDefaultLimit = "300";
 class FlashFile {
  public:
   explicit FlashFile(const std::string& path) : path_(path) {
+    // A device or a FIFO would take the writes and keep nothing (/dev/null) or fail at the first.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+      throw InputError(path + (S_ISDIR(st.st_mode) ? ": is a directory, not a file"
+                                                   : ": not a regular file (the flash is kept in a plain file)"));
     fd_ = ::open(path.c_str(), O_RDWR | O_CREAT, 0644);
     if (fd_ < 0) throw InputError(path + ": cannot be written: " + std::strerror(errno));
   }

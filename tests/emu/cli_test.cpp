@@ -166,6 +166,7 @@ TEST_F(Cli, MistakesOnTheCommandLineAreNamedAndRefused) {
       {"demo --to " + bootloader.string(), "bootloader.elf: ELF with bytes outside the flash above the bootloader"},
       {"bench --bootloader " + (dir / "notes.txt").string(), "notes.txt: neither ELF nor Intel HEX"},
       {board + " --load-address 0x20000000", "--load-address 0x20000000: not in flash"},
+      {board + " --flash-file /dev/null", "/dev/null: not a regular file (the flash is kept in a plain file)"},
       {"board /nonexistent.elf", "/nonexistent.elf: no such file"},
       {board + " --until handoff --limit nan", "--limit takes a number of seconds of board time, not \"nan\""},
       {board + " --until inf", "--until takes a number of seconds of board time, not \"inf\""},
