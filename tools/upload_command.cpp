@@ -172,7 +172,7 @@ int run_upload(UploadOptions o) {
     std::error_code ec;
     // `ovrimo upload app.bin /dev/ttyUSB0` takes the port for the image.
     const bool port = std::filesystem::is_character_file(image_path, ec);
-    std::cerr << "ovrimo upload: " << e.what() << (port ? " (the image comes last, after the port)" : "") << "\n";
+    std::cerr << "ovrimo upload: " << e.what() << (port ? "; the image comes last, after the port" : "") << "\n";
     return kBadImage;
   }
   const ImageReport report = check_image(image);

@@ -220,6 +220,14 @@ TEST_F(Cli, ExitStatusTellsHowTheRunEnded) {
   EXPECT_EQ(fault.status, 2) << fault.err;
   EXPECT_NE(fault.err.find("undefined instruction at PC 0x08000008"), std::string::npos) << fault.err;
 
+  // An ELF's faults are named after its symbols: this program jumps to an application that is
+  // not there.
+  const auto handoff_program = firmware_file("emu-programs/handoff.elf");
+  ASSERT_ARTEFACT(handoff_program);
+  Outcome named = ovrimo("board " + handoff_program.string() + " --until 1");
+  EXPECT_EQ(named.status, 2) << named.err;
+  EXPECT_NE(named.err.find("(Reset_Handler+0x"), std::string::npos) << named.err;
+
   // Waiting for a hand-off that cannot come in time: status 4.
   Outcome late = ovrimo("board " + bootloader.string() + " --app " + app.string() + " --until handoff --limit 2");
   EXPECT_EQ(late.status, 4) << late.err;
