@@ -19,7 +19,6 @@
 #include <string>
 #include <vector>
 
-#include "app_image.h"
 #include "commands.h"
 #include "emu/emulator.h"
 #include "peers/host_line.h"
@@ -207,7 +206,8 @@ int run_board(const BoardOptions& o) {
                          hex32(model::FlashArray::kBase) + ".." +
                          hex32(model::FlashArray::kBase + model::FlashArray::kSize - 1) + ")");
     // A raw image where the core takes its vector table from must begin with one.
-    program_flash(emulator, read_image_for(o.firmware, whole_flash(load_address, load_address == start_at)));
+    const AppImage firmware = read_image_for(o.firmware, whole_flash(load_address, load_address == start_at));
+    program_flash(emulator, firmware);
     if (!o.app.empty()) {
       program_flash(emulator, read_image_for(o.app, flash_above_bootloader()));
       if (flash_file_held_app)
@@ -222,6 +222,7 @@ int run_board(const BoardOptions& o) {
       });
       if (!flash_file->error().empty()) throw InputError(flash_file->error());
     }
+    require_vector_table(emulator, start_at, o.firmware, firmware);
     if (!o.start_at.empty()) {
       // As the bootloader's hand-off leaves the core: interrupts masked, VTOR on the image.
       board.core().primask = 1;

@@ -229,6 +229,14 @@ void program_flash(emu::Emulator& emulator, const AppImage& image) {
   emulator.add_symbols(image.symbols);
 }
 
+void require_vector_table(const emu::Emulator& emulator, std::uint32_t vector_table, const std::string& firmware,
+                          const AppImage& image) {
+  if (emulator.read_word(vector_table) != 0xFFFFFFFFu || emulator.read_word(vector_table + 4) != 0xFFFFFFFFu) return;
+  throw ImageFileError(firmware + ": no vector table at " + hex32(vector_table) +
+                       ", where the core starts: the flash there is erased" +
+                       (image.parts.empty() ? std::string() : " (the image starts at " + hex32(image.parts.front().address) + ")"));
+}
+
 AppImage parse_intel_hex(std::span<const std::uint8_t> file, const std::string& origin, const FlashRegion& region) {
   Placer placer(region);
   std::uint32_t upper = 0;  // from the extended address records

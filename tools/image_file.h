@@ -85,6 +85,12 @@ AppImage read_image_for(const std::filesystem::path& path, const FlashRegion& re
 // they touch are erased, the rest of flash is left alone. Takes an ELF's symbols.
 void program_flash(emu::Emulator& emulator, const AppImage& image);
 
+// Refuses (ImageFileError naming `firmware`) a board whose flash is erased at `vector_table`,
+// where the core takes its stack pointer and entry from: the image given as firmware holds no
+// bytes there (an application given where the bootloader goes, say), so nothing could run.
+void require_vector_table(const emu::Emulator& emulator, std::uint32_t vector_table, const std::string& firmware,
+                          const AppImage& image);
+
 // The version in the metadata block, when the block carries the magic word.
 std::optional<AppVersion> image_version(std::span<const std::uint8_t> bytes);
 

@@ -192,6 +192,7 @@ UpdateDemo::UpdateDemo(UpdateDemoOptions options) : options_(std::move(options))
   emulator_ = std::make_unique<emu::Emulator>(*board_);
   try {
     program_flash(*emulator_, bootloader);
+    require_vector_table(*emulator_, model::FlashArray::kBase, options_.bootloader.string(), bootloader);
     program_flash(*emulator_, from);
   } catch (const std::exception& e) {
     throw InputFileError(e.what());

@@ -163,6 +163,9 @@ TEST_F(Cli, MistakesOnTheCommandLineAreNamedAndRefused) {
       {board + " --app " + firmware_file("bootloader.hex").string(),
        "bootloader.hex: Intel HEX with bytes outside the flash above the bootloader 0x08010000..0x081FFFFF: "
        "0x08000000.."},
+      {"board " + firmware_file("app-01.02.03.elf").string(),
+       "app-01.02.03.elf: no vector table at 0x08000000, where the core starts: the flash there is erased (the image "
+       "starts at 0x08010000)"},
       {"demo --to " + bootloader.string(), "bootloader.elf: ELF with bytes outside the flash above the bootloader"},
       {"bench --bootloader " + (dir / "notes.txt").string(), "notes.txt: neither ELF nor Intel HEX"},
       {board + " --load-address 0x20000000", "--load-address 0x20000000: not in flash"},

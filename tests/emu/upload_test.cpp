@@ -128,7 +128,7 @@ TEST_F(Upload, RefusedImagesAndPortProblemsGetOneLineAndTheirStatus) {
            {zeros + " --force", "vectors fail the bootloader's guard"},
            {small, "no metadata block at 0x0808FF00"},
            {firmware_file("bootloader.elf").string() + " --force", "bytes outside the application region"},
-           {(dir / "missing.bin").string(), "cannot open"},
+           {(dir / "missing.bin").string(), "missing.bin: no such file"},
        }) {
     const testing::Outcome o = ovrimo("upload /dev/ovrimo-none " + r.arguments);
     EXPECT_EQ(o.status, 2) << r.arguments << "\n" << o.err;
