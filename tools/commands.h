@@ -22,5 +22,7 @@ void add_bench_command(CLI::App& app, CommandRunner& run);
 void add_image_command(CLI::App& app, CommandRunner& run);
 // `ovrimo upload`: updates boards over their serial ports.
 void add_upload_command(CLI::App& app, CommandRunner& run);
+// `ovrimo soak`: many updates over a noisy line, every outcome checked.
+void add_soak_command(CLI::App& app, CommandRunner& run);
 
 }  // namespace ovrimo::tools

@@ -13,6 +13,8 @@ using peers::XmodemSender;
 
 // The bootloader's question; the operator answers once it is complete.
 constexpr std::string_view kPromptText = "Send 'Y'";
+// The board's line when it starts a transfer; its question after that means it is back at the menu.
+constexpr std::string_view kTransferText = "via XMODEM now";
 
 bool finished(XmodemSender::State s) {
   return s == XmodemSender::State::Done || s == XmodemSender::State::Cancelled ||
@@ -41,7 +43,7 @@ class UpdateDemo::Operator : public model::LinePeer {
   }
 
   void on_detach() override {
-    if (phase_ != Phase::Menu) demo_.sender_->on_detach();
+    if (phase_ != Phase::Menu) demo_.sender_end().on_detach();
     LinePeer::on_detach();
   }
 
@@ -77,11 +79,11 @@ class UpdateDemo::Operator : public model::LinePeer {
     }
     phase_ = Phase::Answered;
     // The sender listens from now on and starts on the bootloader's first 'C'.
-    demo_.sender_->on_attach(*line_);
+    demo_.sender_end().on_attach(*line_);
   }
 
   void answered(std::uint8_t byte, model::Time time) {
-    demo_.sender_->on_byte_from_device(byte, time);
+    demo_.sender_end().on_byte_from_device(byte, time);
     if (demo_.sender_->state() == XmodemSender::State::WaitingStart) {
       // The prompt again means the answer was not taken, as after a transfer.
       if (byte != XmodemSender::kC) after(byte);
@@ -98,7 +100,7 @@ class UpdateDemo::Operator : public model::LinePeer {
   void transfer(std::uint8_t byte, model::Time time) {
     const std::size_t step = demo_.sender_->current_step();
     const auto state = demo_.sender_->state();
-    demo_.sender_->on_byte_from_device(byte, time);
+    demo_.sender_end().on_byte_from_device(byte, time);
     if (byte == XmodemSender::kAck &&
         (demo_.sender_->current_step() != step || demo_.sender_->state() != state)) {
       demo_.acks_.push_back(BlockAck{step, time});
@@ -204,6 +206,10 @@ UpdateDemo::UpdateDemo(UpdateDemoOptions options) : options_(std::move(options))
   sender_->add_image(to_image_, options_.block_sizes);
   blocks_ = sender_->plan().size();
   sender_->add_eot();
+  if (options_.noise) {
+    noisy_ = std::make_unique<peers::NoisyLine>(*sender_, options_.noise->to_board, options_.noise->from_board,
+                                                options_.noise->seed);
+  }
 
   board_->flash().on_flash_changed(
       [this](std::uint32_t, std::uint32_t size) { flash_changes_.push_back(FlashChange{board_->now(), size}); });
@@ -211,6 +217,11 @@ UpdateDemo::UpdateDemo(UpdateDemoOptions options) : options_(std::move(options))
 
 UpdateDemo::~UpdateDemo() {
   if (board_) board_->usart2().detach();
+}
+
+model::LinePeer& UpdateDemo::sender_end() {
+  if (noisy_) return *noisy_;
+  return *sender_;
 }
 
 Mark UpdateDemo::mark() const {
@@ -225,8 +236,12 @@ void UpdateDemo::run(ConsoleView* view) {
   board_->usart2().attach(*operator_);
   emulator_->reset();
   emulator_->set_time_limit(board_->now() + options_.limit);
-  emulator_->set_line_watch([this](const emu::PrintedLine& line) {
+  emulator_->set_line_watch([this, transfer_line = false](const emu::PrintedLine& line) mutable {
     if (operator_->outcome_clear()) return true;
+    // Back at the menu, whatever the sender believes (noise may have kept the board's cancel
+    // from it, or made one up).
+    if (transfer_line && line.text.find(kPromptText) != std::string::npos) return true;
+    if (line.text.find(kTransferText) != std::string::npos) transfer_line = true;
     const auto& handoff = board_->core().handoff;
     if (!handoff || line.start < handoff->when) return false;
     app_line_ = line.text;

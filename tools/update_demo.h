@@ -19,6 +19,7 @@
 #include "input_file.h"
 #include "emu/emulator.h"
 #include "model/board.h"
+#include "peers/noisy_line.h"
 #include "peers/xmodem_sender.h"
 
 namespace ovrimo::tools {
@@ -37,6 +38,13 @@ struct UpdateDemoOptions {
   model::Time answer_after = 500 * model::kMillisecond;
   // Board time after which the run gives up.
   model::Time limit = 120 * model::kSecond;
+  // A noisy line between the sender and the board, from the operator's answer on (the menu and
+  // the answer stay clean, so every run reaches the transfer); the same seed, the same noise.
+  struct Noise {
+    peers::LineNoise to_board, from_board;
+    std::uint64_t seed = 0;
+  };
+  std::optional<Noise> noise;
 };
 
 // A moment of the run, on both clocks, for speed figures.
@@ -76,9 +84,12 @@ class UpdateDemo {
   model::Board& board() { return *board_; }
   emu::Emulator& emulator() { return *emulator_; }
   const peers::XmodemSender& sender() const { return *sender_; }
+  // The noise between the sender and the board; null without UpdateDemoOptions::noise.
+  const peers::NoisyLine* noisy_line() const { return noisy_.get(); }
   const emu::RunResult& result() const { return result_; }
   const UpdateDemoOptions& options() const { return options_; }
   std::size_t image_bytes() const { return to_image_.size(); }
+  const std::vector<std::uint8_t>& new_image() const { return to_image_; }
   std::size_t block_count() const { return blocks_; }
   std::optional<AppVersion> old_version() const { return image_version(from_image_); }
   std::optional<AppVersion> new_version() const { return to_version_; }
@@ -107,6 +118,9 @@ class UpdateDemo {
 
   Mark mark() const;
   void check_outcome();
+  // What the operator hands the line to and passes the board's bytes on to: the sender, or the
+  // noise in front of it.
+  model::LinePeer& sender_end();
 
   UpdateDemoOptions options_;
   std::vector<std::uint8_t> from_image_;
@@ -117,6 +131,7 @@ class UpdateDemo {
   std::unique_ptr<model::Board> board_;
   std::unique_ptr<emu::Emulator> emulator_;
   std::unique_ptr<peers::XmodemSender> sender_;
+  std::unique_ptr<peers::NoisyLine> noisy_;
   std::unique_ptr<Operator> operator_;
 
   emu::RunResult result_;

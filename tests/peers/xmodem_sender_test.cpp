@@ -7,6 +7,7 @@
 
 #include "model/line.h"
 #include "peers/xmodem_sender.h"
+#include "peers/recording_line.h"
 
 namespace ovrimo::peers {
 namespace {
@@ -14,51 +15,6 @@ namespace {
 using model::LineByte;
 using model::Scheduler;
 using Fault = XmodemSender::Fault;
-
-// A device end that only records: each send_to_device call is one burst, laid out back to back
-// at the peer's rate.
-class RecordingLine : public DeviceLine {
- public:
-  struct Burst {
-    Time start;
-    std::string bytes;
-  };
-
-  Scheduler& scheduler() override { return scheduler_; }
-  void send_to_device(std::span<const std::uint16_t> frames, Time earliest, LineFormat format) override {
-    const Time start = std::max(earliest, idle_at_);
-    std::string bytes;
-    for (std::uint16_t f : frames) bytes.push_back(static_cast<char>(f));
-    bursts.push_back(Burst{start, bytes});
-    idle_at_ = start + frames.size() * format.frame_time();
-  }
-  void pause_to_device() override {}
-  void resume_to_device() override {}
-  void discard_to_device() override {}
-  std::size_t queued_to_device() const override { return 0; }
-  Time to_device_idle_at() const override { return std::max(idle_at_, scheduler_.now()); }
-  const std::vector<LineByte>& line_log() const override { return log_; }
-  void detach() override {}
-
-  // The device sends `byte` once the line is quiet (and at least at `now`).
-  void reply(XmodemSender& sender, char byte, Time after = 0) {
-    scheduler_.advance_to(std::max(scheduler_.now(), to_device_idle_at()) + after);
-    sender.on_byte_from_device(static_cast<std::uint8_t>(byte), scheduler_.now());
-  }
-
-  std::string all() const {
-    std::string s;
-    for (const Burst& b : bursts) s += b.bytes;
-    return s;
-  }
-
-  std::vector<Burst> bursts;
-
- private:
-  Scheduler scheduler_;
-  Time idle_at_ = 0;
-  std::vector<LineByte> log_;
-};
 
 std::vector<std::uint8_t> pattern(std::size_t n, std::uint8_t seed) {
   std::vector<std::uint8_t> v(n);
