@@ -128,5 +128,25 @@ TEST_F(DemoCliSlow, BenchFiguresHoldTogether) {
   EXPECT_NE(o.out.find("million instructions/s, real-time factor"), std::string::npos) << o.out;
 }
 
+// A short soak: the one-block code image at two rates, three updates each, two at a time. Each
+// update must end as an update or as the board's cancel at its menu; a quiet line updates every
+// time, and eight bit errors expected per transfer cannot all go unnoticed.
+TEST_F(DemoCliSlow, AShortSoakEndsEveryUpdateAsItMust) {
+  const Outcome o = ovrimo("soak --short --rates 0,1e-3 --updates 3 --jobs 2");
+  EXPECT_EQ(o.status, 0) << o.out << o.err;
+  EXPECT_EQ(o.err.find("BROKEN"), std::string::npos) << o.err;
+  EXPECT_NE(o.out.find("held in every one"), std::string::npos) << o.out;
+  std::smatch m;
+  // rate, expected errors, updates, updated, broken, success
+  const std::regex quiet(R"(\n0 +0 +3 +3 +0 +100\.0%)"), noisy(R"(\n1e-03 +[0-9.]+ +3 +([0-9]) +0 +)");
+  EXPECT_TRUE(std::regex_search(o.out, quiet)) << o.out;
+  ASSERT_TRUE(std::regex_search(o.out, m, noisy)) << o.out;
+  EXPECT_LT(std::stoi(m[1]), 3) << o.out;
+  // One progress line per update on standard error.
+  std::size_t lines = 0;
+  for (std::size_t at = 0; (at = o.err.find("] rate ", at)) != std::string::npos; ++at) ++lines;
+  EXPECT_EQ(lines, 6u) << o.err;
+}
+
 }  // namespace
 }  // namespace ovrimo::emu

@@ -2,6 +2,9 @@
 // sees afterwards, and what is left in flash, including a board that loses power halfway through.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 #include "e2e_support.h"
 #include "peers/xmodem_sender.h"
 
@@ -100,6 +103,53 @@ TEST_F(UpdateFaults, ALostAckMakesTheSenderRepeatABlockTheReceiverHasAndEndsInCa
     if (t.step == 4) numbers.push_back(t.bytes.at(1));
   EXPECT_EQ(numbers, (std::vector<std::uint8_t>{5, 5, 5, 5}));
   EXPECT_FALSE(rig->board().core().handoff.has_value());
+}
+
+TEST_F(UpdateFaults, TerminalBytesAtThePromptAreTakenAsTheAnswerAndBootTheInstalledApplication) {
+  // What terminal programs send by themselves when they open a port: a line end, a modem's
+  // "AT", a break (the line held low for many frame times: the receiver sees one 0x00 with a
+  // framing error, which the answer's read takes like any byte). Any byte but 'Y' is "boot now".
+  const model::LineFormat slow{.baud = 115200 / 16};
+  const std::vector<std::pair<std::string, std::optional<model::LineFormat>>> cases{
+      {"\r", std::nullopt}, {"\n", std::nullopt}, {"AT\r\n", std::nullopt}, {std::string(1, '\0'), slow}};
+  for (const auto& [bytes, format] : cases) {
+    SCOPED_TRACE(describe_control(bytes));
+    rig = std::make_unique<Rig>(firmware_file("app-01.02.03.bin"));
+    ASSERT_EQ(rig->run_to_question().reason, StopReason::OutputMatched);
+    rig->board().usart2().send_to_device(bytes, rig->board().now() + 20 * kMillisecond, format.value_or(model::LineFormat{}));
+    const RunResult app = rig->run_until_line("Ovrimo sample application", 2 * kSecond);
+    ASSERT_EQ(app.reason, StopReason::OutputMatched) << app.detail;
+    EXPECT_EQ(rig->emu().printed_lines().back().text, app_line("01.02.03"));
+    const std::string all = rig->device_text();
+    EXPECT_EQ(all.substr(0, all.find("Ovrimo sample")), wire::kClear + wire::menu("01.02.03") + wire::kHandOff);
+    EXPECT_EQ(rig->flash(kAppBase, kImageSize), rig->flash_at_start(kAppBase, kImageSize));
+    if (format) {
+      const auto& log = rig->board().usart2().line_log();
+      const auto brk = std::find_if(log.begin(), log.end(),
+                                    [](const auto& b) { return b.direction == model::LineByte::Direction::ToDevice; });
+      ASSERT_NE(brk, log.end());
+      EXPECT_EQ(brk->outcome, model::LineByte::Outcome::Corrupted);
+      EXPECT_EQ(brk->received, 0u);
+    }
+  }
+}
+
+TEST_F(UpdateFaults, TerminalBytesDuringTheTransferCostOneErrorEach) {
+  // A line end in front of block 1 and a modem's "AT" in front of block 4: each first byte
+  // stands where a header belongs, the rest of the string and the block behind it are drained,
+  // NAK, and the block comes again. Two errors are within the budget.
+  XmodemSender sender;
+  const auto data = prefix(8 * 1024);
+  sender.add_image(data, {1024});
+  sender.add_eot();
+  sender.inject(0, 0, XmodemSender::Fault::stray_bytes({'\r', '\n'}));
+  sender.inject(3, 0, XmodemSender::Fault::stray_bytes({'A', 'T', '\r', '\n'}));
+  ASSERT_NO_FATAL_FAILURE(start(&sender));
+  const RunResult r = rig->run_until_handoff(30 * kSecond);
+  ASSERT_EQ(r.reason, StopReason::HandOff) << r.detail;
+  EXPECT_EQ(after_transfer_line(), "C" + kNak + acks(3) + kNak + acks(5) + kAck + wire::kUpdated + wire::kJumping)
+      << describe_control(after_transfer_line().substr(0, 12));
+  EXPECT_EQ(rig->flash(kAppBase, 8 * 1024), data);
 }
 
 TEST_F(UpdateFaults, ACancelFromTheSenderEndsTheTransferWithoutReply) {
