@@ -76,6 +76,11 @@ void xmodem_receive(void) {
   xmodem_status status = X_OK;
   uint8_t error_number = 0U;
   int retries = X_START_RETRIES;
+  // Set by a refused block, cleared by an accepted one. A sender repeats a refused block; it ends
+  // the transfer only once its last block has been taken. A 0x04 right after a refused block is
+  // what the broken frame left over (its last byte, held back by a stall past our timeout and
+  // followed by silence while the sender waits for the answer to its whole frame), not an EOT.
+  uint8_t block_refused = 0U;
 
   x_first_packet_received = 0U;
   xmodem_packet_number = 1U;
@@ -102,6 +107,7 @@ void xmodem_receive(void) {
       case X_SOH:
       case X_STX:
         packet_status = xmodem_handle_packet(header);
+        block_refused = (packet_status == X_OK) ? 0U : 1U;
         if (packet_status == X_OK) {
           (void)uart_transmit_ch(X_ACK);
         } else if (packet_status == X_ERROR_FLASH) {
@@ -114,8 +120,9 @@ void xmodem_receive(void) {
         break;
       case X_EOT: {
         uint8_t after = 0U;
-        if (uart_receive_within(&after, X_EOT_QUIET_MS) == UART_OK) {
-          // More bytes: a 0x04 of a broken frame, not the sender's end of transmission.
+        if ((block_refused != 0U) || (uart_receive_within(&after, X_EOT_QUIET_MS) == UART_OK)) {
+          // More bytes, or a block still owed: a 0x04 of a broken frame, not the sender's end of
+          // transmission.
           status = xmodem_error_handler(&error_number, X_MAX_ERRORS);
           break;
         }

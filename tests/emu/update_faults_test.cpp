@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <span>
 #include <utility>
 
 #include "e2e_support.h"
@@ -203,6 +204,33 @@ TEST_F(UpdateFaults, AFrameThatStallsIsDrainedSoThatA0x04InItsRestIsNoEndOfTrans
   ASSERT_EQ(r.reason, StopReason::HandOff) << r.detail;
 
   EXPECT_EQ(after_transfer_line(), "C" + kAck + kNak + acks(2) + kAck + wire::kUpdated + wire::kJumping)
+      << describe_control(after_transfer_line().substr(0, 8));
+  EXPECT_EQ(sender.state(), XmodemSender::State::Done);
+  EXPECT_EQ(rig->flash(kAppBase, 3 * 1024), data);
+}
+
+TEST_F(UpdateFaults, ALastByteLeftAloneByAStallIsNoEndOfTransmissionEvenWhenItIs0x04) {
+  // Block 2 stalls for 1.5 s in front of its last byte, the low byte of its CRC, which is 0x04.
+  // The receiver gives up on the block and answers NAK while the sender is still in its frame;
+  // then the lone byte comes, followed by silence (the sender waits for the answer to its whole
+  // frame). A sender never ends a transfer right after a refused block, so this is no EOT: taken
+  // for one, it was ACKed and the board jumped into a one-block image, reported as updated.
+  auto data = prefix(3 * 1024);
+  for (int v = 0; v < 256; ++v) {
+    data[1024 + 1000] = static_cast<std::uint8_t>(v);
+    if ((XmodemSender::crc16(std::span(data).subspan(1024, 1024)) & 0xFF) == 0x04) break;
+  }
+  ASSERT_EQ(XmodemSender::crc16(std::span(data).subspan(1024, 1024)) & 0xFF, 0x04);
+  XmodemSender sender;
+  sender.add_image(data, {1024});
+  sender.add_eot();
+  sender.inject(1, 0, XmodemSender::Fault::pause_inside(1028, 1500 * kMillisecond));
+  ASSERT_NO_FATAL_FAILURE(start(&sender));
+  const RunResult r = rig->run_until_handoff(30 * kSecond);
+  ASSERT_EQ(r.reason, StopReason::HandOff) << r.detail;
+
+  // The NAK the sender never heard, the lone byte refused with the second, then blocks 2 and 3.
+  EXPECT_EQ(after_transfer_line(), "C" + kAck + kNak + kNak + acks(2) + kAck + wire::kUpdated + wire::kJumping)
       << describe_control(after_transfer_line().substr(0, 8));
   EXPECT_EQ(sender.state(), XmodemSender::State::Done);
   EXPECT_EQ(rig->flash(kAppBase, 3 * 1024), data);
