@@ -49,6 +49,16 @@ class UpdateFaults : public ::testing::Test {
     return at == std::string::npos ? std::string() : all.substr(at + wire::kTransfer.size());
   }
   std::vector<std::uint8_t> prefix(std::size_t bytes) const { return {image.begin(), image.begin() + bytes}; }
+  // Sends `data` in 1024-byte blocks, the first try of block 2 stalling for 1.5 s after `offset`
+  // bytes of its frame, and runs to the hand-off.
+  void update_with_block_2_stalled(XmodemSender& sender, const std::vector<std::uint8_t>& data, std::size_t offset) {
+    sender.add_image(data, {1024});
+    sender.add_eot();
+    sender.inject(1, 0, XmodemSender::Fault::pause_inside(offset, 1500 * kMillisecond));
+    ASSERT_NO_FATAL_FAILURE(start(&sender));
+    const RunResult r = rig->run_until_handoff(30 * kSecond);
+    ASSERT_EQ(r.reason, StopReason::HandOff) << r.detail;
+  }
 
   std::vector<std::uint8_t> image;
   std::unique_ptr<Rig> rig;
@@ -196,12 +206,7 @@ TEST_F(UpdateFaults, AFrameThatStallsIsDrainedSoThatA0x04InItsRestIsNoEndOfTrans
   auto data = prefix(3 * 1024);
   data[1024 + 503 + 2 - 3] = 0x04;
   XmodemSender sender;
-  sender.add_image(data, {1024});
-  sender.add_eot();
-  sender.inject(1, 0, XmodemSender::Fault::pause_inside(503, 1500 * kMillisecond));
-  ASSERT_NO_FATAL_FAILURE(start(&sender));
-  const RunResult r = rig->run_until_handoff(30 * kSecond);
-  ASSERT_EQ(r.reason, StopReason::HandOff) << r.detail;
+  ASSERT_NO_FATAL_FAILURE(update_with_block_2_stalled(sender, data, 503));
 
   EXPECT_EQ(after_transfer_line(), "C" + kAck + kNak + acks(2) + kAck + wire::kUpdated + wire::kJumping)
       << describe_control(after_transfer_line().substr(0, 8));
@@ -222,12 +227,7 @@ TEST_F(UpdateFaults, ALastByteLeftAloneByAStallIsNoEndOfTransmissionEvenWhenItIs
   }
   ASSERT_EQ(XmodemSender::crc16(std::span(data).subspan(1024, 1024)) & 0xFF, 0x04);
   XmodemSender sender;
-  sender.add_image(data, {1024});
-  sender.add_eot();
-  sender.inject(1, 0, XmodemSender::Fault::pause_inside(1028, 1500 * kMillisecond));
-  ASSERT_NO_FATAL_FAILURE(start(&sender));
-  const RunResult r = rig->run_until_handoff(30 * kSecond);
-  ASSERT_EQ(r.reason, StopReason::HandOff) << r.detail;
+  ASSERT_NO_FATAL_FAILURE(update_with_block_2_stalled(sender, data, 1028));
 
   // The NAK the sender never heard, the lone byte refused with the second, then blocks 2 and 3.
   EXPECT_EQ(after_transfer_line(), "C" + kAck + kNak + kNak + acks(2) + kAck + wire::kUpdated + wire::kJumping)
