@@ -96,16 +96,20 @@ model::Time wall_to_time(std::chrono::steady_clock::duration d) {
 struct Hooks {
   static void code(uc_engine* uc, std::uint64_t address, std::uint32_t size, void* user) {
     auto* self = static_cast<Emulator*>(user);
+    const auto pc = static_cast<std::uint32_t>(address);
+    // An instruction of the IT block the IT instruction has already charged: the CPU cannot stop
+    // inside the block, and counting it again would make the count depend on its condition.
+    if (pc - self->it_block_start_ < self->it_block_bytes_) return;
+    self->it_block_bytes_ = 0;
     if (self->slice_left_ == 0 || self->slice_ending_) {
       // Ends the slice before this instruction executes. A stop asked for by a callback during
       // the previous instruction also takes effect here, so this one must not be counted.
       uc_emu_stop(uc);
       return;
     }
-    const auto pc = static_cast<std::uint32_t>(address);
     if (pc == self->last_pc_) {
-      // Only a branch to itself executes the same instruction twice in a row (instructions
-      // inside an IT block are not reported here): nothing can change but time.
+      // Only a branch to itself executes the same instruction twice in a row: nothing can
+      // change but time.
       self->spinning_ = true;
       uc_emu_stop(uc);
       return;
@@ -270,7 +274,10 @@ void Emulator::set_reg(int id, std::uint32_t value) {
 std::uint32_t Emulator::core_register(CoreRegister r) const { return reg(unicorn_id(r)); }
 void Emulator::set_core_register(CoreRegister r, std::uint32_t value) {
   set_reg(unicorn_id(r), value);
-  if (r == CoreRegister::PC) last_pc_ = kNoPc;  // a jump from outside is not a loop
+  if (r == CoreRegister::PC) {
+    last_pc_ = kNoPc;  // a jump from outside is not a loop
+    it_block_bytes_ = 0;
+  }
 }
 
 float Emulator::fp_register(unsigned s) const {
@@ -394,6 +401,7 @@ void Emulator::boot_image(std::uint32_t vector_table) {
   board_.core().msp = msp;
   frames_.clear();
   last_pc_ = kNoPc;
+  it_block_bytes_ = 0;
   handoff_stop_ = false;
   pending_fault_.reset();
   pending_exc_return_.reset();
@@ -457,20 +465,32 @@ void Emulator::flash_changed(std::uint32_t address, std::uint32_t size) {
   end_slice();
 }
 
-// Unicorn reports no instruction inside an IT block to the code hook; they still take their
-// cycle (executed or skipped), so the IT instruction charges them.
+// Every instruction of an IT block takes its cycle, executed or skipped, but Unicorn reports only
+// those whose condition passes. So the IT instruction charges the whole block, and the code hook
+// ignores the reports from inside it (it_block_start_, it_block_bytes_).
 void Emulator::count_it_block(std::uint32_t pc) {
   const std::uint8_t* code;
+  std::uint32_t available;
   if (pc - kFlashBase < kFlashSize - 1) {
     code = board_.flash_array().bytes().data() + (pc - kFlashBase);
+    available = kFlashSize - (pc - kFlashBase);
   } else if (pc - kSramBase < kSramSize - 1) {
     code = sram_.data() + (pc - kSramBase);
+    available = kSramSize - (pc - kSramBase);
   } else {
     return;
   }
   const unsigned mask = code[0] & 0xFu;
   if (code[1] != 0xBF || mask == 0) return;  // not IT (0xBF with a mask of 0 is a hint)
-  executed_ += 4u - static_cast<unsigned>(std::countr_zero(mask));
+  const unsigned count = 4u - static_cast<unsigned>(std::countr_zero(mask));
+  executed_ += count;
+  // The block's extent: a first halfword 0b11101..., 0b11110... or 0b11111... starts a 32-bit
+  // instruction.
+  std::uint32_t offset = 2;
+  for (unsigned i = 0; i < count && offset + 1 < available; ++i)
+    offset += (code[offset + 1] >> 3) >= 0x1D ? 4u : 2u;
+  it_block_start_ = pc + 2;
+  it_block_bytes_ = offset - 2;
 }
 
 // Only the code hook stops the CPU, before an instruction: a stop asked for inside a memory
@@ -885,6 +905,7 @@ std::optional<RunResult> Emulator::take_exception(int exception) {
   board_.core().exception_entry(exception);
   frames_.push_back(Frame{exception});
   last_pc_ = kNoPc;
+  it_block_bytes_ = 0;
   charge_cycles(options_.exception_cycles);
   if (trace_ != nullptr)
     trace_line("exception " + exception_name(exception) + " taken at " + where(pc) + ", handler " +
@@ -940,6 +961,7 @@ std::optional<RunResult> Emulator::exception_return(std::uint32_t exc_return) {
   board_.core().exception_return(returning);
   frames_.pop_back();
   last_pc_ = kNoPc;
+  it_block_bytes_ = 0;
   charge_cycles(options_.exception_cycles);
   if (trace_ != nullptr) trace_line("return from " + exception_name(returning) + " to " + where(values[6] & ~1u));
   return std::nullopt;

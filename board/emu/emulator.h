@@ -220,6 +220,9 @@ class Emulator {
   std::uint64_t executed_ = 0;
   std::uint32_t slice_left_ = 0;
   std::uint32_t last_pc_ = 0xFFFFFFFFu;
+  // The instructions after the last IT instruction that belong to its block.
+  std::uint32_t it_block_start_ = 0;
+  std::uint32_t it_block_bytes_ = 0;
   bool slice_ending_ = false;
   bool spinning_ = false;
   bool handoff_stop_ = false;
