@@ -37,6 +37,8 @@ struct UpdateDemoOptions {
   model::Time answer_after = 500 * model::kMillisecond;
   // Board time after which the run gives up.
   model::Time limit = 120 * model::kSecond;
+  // Polling waits jumped over (EmulatorOptions::skip_waits).
+  bool skip_waits = true;
 };
 
 // A moment of the run, on both clocks, for speed figures.

@@ -123,9 +123,14 @@ struct Hooks {
       }
     }
     --self->slice_left_;
+    ++self->steps_;
     ++self->executed_;
     self->last_pc_ = pc;
     if (size == 2) self->count_it_block(pc);
+  }
+
+  static void sram_store(uc_engine*, uc_mem_type, std::uint64_t, int, std::int64_t, void* user) {
+    ++static_cast<Emulator*>(user)->sram_stores_;
   }
 
   static std::uint64_t mmio_read(uc_engine*, std::uint64_t offset, unsigned size, void* user) {
@@ -155,6 +160,7 @@ struct Hooks {
   static void application_read(uc_engine* uc, uc_mem_type, std::uint64_t address, int size, std::int64_t,
                                void* user) {
     auto* self = static_cast<Emulator*>(user);
+    self->wait_skip_.forget();  // the instruction cache may change
     const auto a = static_cast<std::uint32_t>(address);
     std::uint8_t seen[8];
     std::uint8_t served[8];
@@ -239,6 +245,10 @@ Emulator::Emulator(model::Board& board, EmulatorOptions options)
                       std::uint64_t{app}, std::uint64_t{kFlashBase} + kFlashSize - 1),
           "hook application flash stores");
   }
+  if (options_.skip_waits)
+    check(uc_hook_add(uc_, &hook, UC_HOOK_MEM_WRITE, reinterpret_cast<void*>(Hooks::sram_store), this,
+                      std::uint64_t{kSramBase}, std::uint64_t{kSramBase} + kSramSize - 1),
+          "hook SRAM stores");
   check(uc_hook_add(uc_, &hook, UC_HOOK_MEM_UNMAPPED, reinterpret_cast<void*>(Hooks::unmapped), this, 1, 0),
         "hook unmapped accesses");
   check(uc_hook_add(uc_, &hook, UC_HOOK_INTR, reinterpret_cast<void*>(Hooks::interrupt), this, 1, 0),
@@ -436,10 +446,64 @@ std::uint32_t Emulator::bus_read(std::uint32_t address, unsigned size) {
   }
   // A stalled access moves time on by itself; the next instruction starts after it.
   anchor_time_ = std::max(anchor_time_, board_.now());
+  if (options_.skip_waits && trace_ == nullptr) {
+    if (board_.bus().steady_read(address))
+      jump_over_wait(address, size, value);
+    else
+      wait_skip_.forget();
+  }
   return value;
 }
 
+
+void Emulator::jump_over_wait(std::uint32_t address, unsigned size, std::uint32_t value) {
+  const WaitSkip::Read read{last_pc_,    address,      size,         value,
+                            executed_,   steps_,       board_.now(), anchor_hz_,
+                            sram_stores_, board_.time().next_event_time()};
+  const auto iteration = wait_skip_.observe(read, uc_, options_.cycles_per_instruction);
+  if (!iteration || !read.next_event) return;
+  // Nothing may be due between slices: a stop, a fault, output to scan, or an exception, even
+  // one only PRIMASK holds back (the loop might unmask it).
+  if (slice_ending_ || pending_fault_ || pending_exc_return_ || handoff_stop_ || output_unscanned()) return;
+  model::Core& core = board_.core();
+  const std::uint32_t primask = core.primask;
+  core.primask = 0;
+  const bool exception = core.next_exception().has_value();
+  core.primask = primask;
+  if (exception) return;
+
+  model::Time horizon = *read.next_event;
+  if (time_limit_) {
+    // Slices keep their full length: the last ones before the limit are cut to it.
+    const model::Time margin = model::cycles_to_time(
+        (std::uint64_t{options_.slice_instructions} + 1) * options_.cycles_per_instruction, anchor_hz_);
+    horizon = std::min(horizon, *time_limit_ > margin ? *time_limit_ - margin : 0);
+  }
+  if (output_stop_) horizon = std::min(horizon, output_stop_->at);
+  if (real_time_ != nullptr) horizon = std::min(horizon, real_time_allows());
+  const std::uint64_t k = WaitSkip::iterations_before(board_.now(), iteration->duration, horizon);
+  if (k == 0) return;
+
+  const WaitSkip::Iteration jump{k * iteration->instructions, k * iteration->steps, k * iteration->duration};
+  board_.time().advance_to(board_.now() + jump.duration);
+  executed_ += jump.instructions;
+  skipped_ += jump.instructions;
+  steps_ += jump.steps;
+  anchor_time_ = board_.now();
+  anchor_executed_ = executed_;
+  // The slice budget ends where running them would have left it: slice boundaries passed on the
+  // way had nothing to do.
+  if (jump.steps <= slice_left_) {
+    slice_left_ -= static_cast<std::uint32_t>(jump.steps);
+  } else {
+    const std::uint64_t into = (jump.steps - slice_left_) % options_.slice_instructions;
+    slice_left_ = into == 0 ? 0 : options_.slice_instructions - static_cast<std::uint32_t>(into);
+  }
+  wait_skip_.jumped(jump);
+}
+
 void Emulator::bus_write(std::uint32_t address, std::uint32_t value, unsigned size) {
+  wait_skip_.forget();
   sync_time();
   try {
     board_.bus().write(address, value, size);
@@ -461,6 +525,7 @@ void Emulator::flash_changed(std::uint32_t address, std::uint32_t size) {
   // it again, which happens between slices, and the current slice ends at the next instruction
   // so that no stale translation runs in the meantime.
   refresh_flash(address, size);
+  wait_skip_.forget();
   stale_code_.emplace_back(address, size);
   end_slice();
 }
@@ -637,6 +702,7 @@ RunResult Emulator::run() {
   anchor_executed_ = executed_;
   extra_cycles_ = 0;
   sync_time();  // takes the current core clock
+  wait_skip_.forget();  // registers and memory may have been changed from outside
 
   if (pending_fault_) {
     const PendingFault f = *pending_fault_;
@@ -728,6 +794,13 @@ std::optional<RunResult> Emulator::scan_output() {
   return std::nullopt;
 }
 
+bool Emulator::output_unscanned() const {
+  const auto& log = board_.usart2().line_log();
+  if (line_scan_ >= log.size()) return false;
+  const model::LineByte& b = log[line_scan_];
+  return b.direction != model::LineByte::Direction::FromDevice || b.outcome != model::LineByte::Outcome::InFlight;
+}
+
 void Emulator::scan_line_log() {
   const auto& log = board_.usart2().line_log();
   while (line_scan_ < log.size()) {
@@ -778,9 +851,7 @@ bool Emulator::wait_for_event() {
   if (output_stop_ && (!target || output_stop_->at < *target)) target = output_stop_->at;
   if (real_time_ != nullptr) {
     // Input may come from outside at any moment: follow real time.
-    auto allowed = [this] {
-      return real_base_virtual_ + wall_to_time(std::chrono::steady_clock::now() - real_base_wall_) + real_ahead_;
-    };
+    auto allowed = [this] { return real_time_allows(); };
     const model::Time a = allowed();
     if (!target || *target > a) {
       const model::Time wait = target ? *target - a : 20 * model::kMillisecond;
@@ -794,6 +865,7 @@ bool Emulator::wait_for_event() {
   if (*target > board_.now()) {
     board_.time().advance_to(*target);
     anchor_time_ = board_.now();
+    wait_skip_.forget();
   }
   return true;
 }
@@ -823,14 +895,16 @@ std::optional<RunResult> Emulator::sleep() {
   return std::nullopt;
 }
 
+model::Time Emulator::real_time_allows() const {
+  return real_base_virtual_ + wall_to_time(std::chrono::steady_clock::now() - real_base_wall_) + real_ahead_;
+}
+
 void Emulator::throttle() {
   if (--poll_countdown_ == 0) {
     poll_countdown_ = 256;
     real_time_->poll();
   }
-  auto allowed = [this] {
-    return real_base_virtual_ + wall_to_time(std::chrono::steady_clock::now() - real_base_wall_) + real_ahead_;
-  };
+  auto allowed = [this] { return real_time_allows(); };
   if (real_time_->input_in_flight()) {
     // Run flat out while input is queued; remember how far ahead that took us so that
     // the wait that follows still counts from here.
@@ -903,6 +977,7 @@ std::optional<RunResult> Emulator::take_exception(int exception) {
   set_reg(UC_ARM_REG_CONTROL, control);
   set_reg(UC_ARM_REG_PC, vector | 1u);
   board_.core().exception_entry(exception);
+  wait_skip_.forget();
   frames_.push_back(Frame{exception});
   last_pc_ = kNoPc;
   it_block_bytes_ = 0;
@@ -959,6 +1034,7 @@ std::optional<RunResult> Emulator::exception_return(std::uint32_t exc_return) {
   set_reg(UC_ARM_REG_SP, frame + 4 * words + ((xpsr & kXpsrRealigned) ? 4u : 0u));
   set_reg(UC_ARM_REG_PC, values[6] | 1u);
   board_.core().exception_return(returning);
+  wait_skip_.forget();
   frames_.pop_back();
   last_pc_ = kNoPc;
   it_block_bytes_ = 0;
