@@ -500,6 +500,8 @@ void Emulator::jump_over_wait(std::uint32_t address, unsigned size, std::uint32_
     slice_left_ = into == 0 ? 0 : options_.slice_instructions - static_cast<std::uint32_t>(into);
   }
   wait_skip_.jumped(jump);
+  // Input from outside is looked for every so many slices; the jump stands for many of them.
+  if (real_time_ != nullptr) poll_countdown_ = 1;
 }
 
 void Emulator::bus_write(std::uint32_t address, std::uint32_t value, unsigned size) {
