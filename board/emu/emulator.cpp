@@ -101,7 +101,7 @@ struct Hooks {
     // inside the block, and counting it again would make the count depend on its condition.
     if (pc - self->it_block_start_ < self->it_block_bytes_) return;
     self->it_block_bytes_ = 0;
-    if (self->slice_left_ == 0 || self->slice_ending_) {
+    if ((self->slice_left_ == 0 && !self->next_slice_in_place()) || self->slice_ending_) {
       // Ends the slice before this instruction executes. A stop asked for by a callback during
       // the previous instruction also takes effect here, so this one must not be counted.
       uc_emu_stop(uc);
@@ -784,6 +784,28 @@ std::optional<RunResult> Emulator::after_slice(int uc_error) {
   if (spinning_) return idle();
   if (wait_for_interrupt) return sleep();
   return std::nullopt;
+}
+
+// Leaving the CPU and starting it again costs more than a slice of instructions. When the end of
+// a slice has nothing to do (no exception to take, no stop, no output to watch, no code to
+// drop, no real time to keep to), the next slice starts here, with the same bookkeeping.
+bool Emulator::next_slice_in_place() {
+  if (real_time_ != nullptr || trace_ != nullptr || slice_ending_ || pending_fault_ || pending_exc_return_ ||
+      handoff_stop_ || !stale_code_.empty() || stop_requested_.load())
+    return false;
+  sync_time();
+  if (slice_ending_ || !stale_code_.empty()) return false;  // an event changed the flash
+  primask_seen_ = reg(UC_ARM_REG_PRIMASK) & 1u;
+  board_.core().primask = primask_seen_;
+  scan_line_log();
+  if (output_stop_ && board_.now() >= output_stop_->at) return false;
+  if (time_limit_ && model::time_to_cycles(*time_limit_ - std::min(*time_limit_, board_.now()), anchor_hz_) /
+                             std::max(1u, options_.cycles_per_instruction) <
+                         options_.slice_instructions)
+    return false;
+  if (board_.core().next_exception()) return false;
+  slice_left_ = options_.slice_instructions;
+  return true;
 }
 
 std::optional<RunResult> Emulator::scan_output() {

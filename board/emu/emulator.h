@@ -180,6 +180,7 @@ class Emulator {
   void charge_cycles(std::uint64_t cycles);
 
   // Between slices.
+  bool next_slice_in_place();
   std::optional<RunResult> after_slice(int uc_error);
   std::optional<RunResult> take_exception(int exception);
   std::optional<RunResult> exception_return(std::uint32_t exc_return);
