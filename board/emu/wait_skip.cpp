@@ -2,6 +2,10 @@
 
 #include <unicorn/unicorn.h>
 
+#include <algorithm>
+
+#include "emu/emulator.h"
+
 namespace ovrimo::emu {
 
 namespace {
@@ -80,6 +84,54 @@ std::uint64_t WaitSkip::iterations_before(model::Time now, model::Time duration,
   // must still read before the horizon.
   const std::uint64_t reads_before = (horizon - now - 1) / duration;
   return reads_before > 0 ? reads_before - 1 : 0;
+}
+
+void Emulator::jump_over_wait(std::uint32_t address, unsigned size, std::uint32_t value) {
+  const WaitSkip::Read read{last_pc_,    address,      size,         value,
+                            executed_,   steps_,       board_.now(), anchor_hz_,
+                            sram_stores_, board_.time().next_event_time()};
+  const auto iteration = wait_skip_.observe(read, uc_, options_.cycles_per_instruction);
+  if (!iteration || !read.next_event) return;
+  // Nothing may be due between slices: a stop, a fault, output to scan, or an exception, even
+  // one only PRIMASK holds back (the loop might unmask it).
+  if (slice_ending_ || pending_fault_ || pending_exc_return_ || handoff_stop_ || output_unscanned()) return;
+  model::Core& core = board_.core();
+  const std::uint32_t primask = core.primask;
+  core.primask = 0;
+  const bool exception = core.next_exception().has_value();
+  core.primask = primask;
+  if (exception) return;
+
+  model::Time horizon = *read.next_event;
+  if (time_limit_) {
+    // Slices keep their full length: the last ones before the limit are cut to it.
+    const model::Time margin = model::cycles_to_time(
+        (std::uint64_t{options_.slice_instructions} + 1) * options_.cycles_per_instruction, anchor_hz_);
+    horizon = std::min(horizon, *time_limit_ > margin ? *time_limit_ - margin : 0);
+  }
+  if (output_stop_) horizon = std::min(horizon, output_stop_->at);
+  if (real_time_ != nullptr) horizon = std::min(horizon, real_time_allows());
+  const std::uint64_t k = WaitSkip::iterations_before(board_.now(), iteration->duration, horizon);
+  if (k == 0) return;
+
+  const WaitSkip::Iteration jump{k * iteration->instructions, k * iteration->steps, k * iteration->duration};
+  board_.time().advance_to(board_.now() + jump.duration);
+  executed_ += jump.instructions;
+  skipped_ += jump.instructions;
+  steps_ += jump.steps;
+  anchor_time_ = board_.now();
+  anchor_executed_ = executed_;
+  // The slice budget ends where running them would have left it: slice boundaries passed on the
+  // way had nothing to do.
+  if (jump.steps <= slice_left_) {
+    slice_left_ -= static_cast<std::uint32_t>(jump.steps);
+  } else {
+    const std::uint64_t into = (jump.steps - slice_left_) % options_.slice_instructions;
+    slice_left_ = into == 0 ? 0 : options_.slice_instructions - static_cast<std::uint32_t>(into);
+  }
+  wait_skip_.jumped(jump);
+  // Input from outside is looked for every so many slices; the jump stands for many of them.
+  if (real_time_ != nullptr) poll_countdown_ = 1;
 }
 
 }  // namespace ovrimo::emu
