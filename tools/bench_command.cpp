@@ -121,8 +121,14 @@ int run_bench(const UpdateFiles& files) {
     std::printf("Emulation speed\n");
     line("whole run", a, b);
     line("transfer", ta, tb);
+    const double total = static_cast<double>(demo->emulator().instructions());
+    const double skipped = static_cast<double>(demo->emulator().skipped_instructions());
+    std::printf("  whole run: %.1f million instructions run, %.1f million (%.1f %%) jumped over in polling waits%s\n",
+                (total - skipped) / 1e6, skipped / 1e6, total > 0 ? 100.0 * skipped / total : 0.0,
+                options.skip_waits ? "" : " (--no-skip)");
     std::printf("  How: instructions counted by the emulator (one per instruction executed, those inside IT\n"
-                "  blocks included); wall time from the host's monotonic clock around the run (whole run:\n"
+                "  blocks included, those of a polling wait jumped over too: a turn that can only repeat\n"
+                "  until the next event costs what running it costs); wall time from the host's monotonic clock around the run (whole run:\n"
                 "  power-on to the application's line; transfer: the sender taking the first 'C' to EOT\n"
                 "  acknowledged), CPU time of this process beside it (the same unless the host is busy);\n"
                 "  board time from the model's virtual clock. Real-time factor = board time / wall time.\n"

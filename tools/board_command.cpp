@@ -25,6 +25,7 @@
 #include "console_view.h"
 #include "image_file.h"
 #include "input_file.h"
+#include "update_cli.h"
 
 namespace ovrimo::tools {
 
@@ -64,6 +65,7 @@ struct BoardOptions {
   std::string expect;
   std::string limit;
   bool trace = false;
+  bool skip_waits = true;
   std::string flash_file;
 };
 
@@ -183,7 +185,9 @@ int run_board(const BoardOptions& o) {
   }
 
   model::Board board;
-  emu::Emulator emulator(board);
+  emu::EmulatorOptions emulator_options;
+  emulator_options.skip_waits = o.skip_waits;
+  emu::Emulator emulator(board, emulator_options);
   std::unique_ptr<FlashFile> flash_file;
   try {
     bool flash_file_held_app = false;
@@ -369,6 +373,7 @@ void add_board_command(CLI::App& app, CommandRunner& run) {
   board->add_flag("--trace", options->trace,
                   "Print every register access, exception entry and return, pin edge and the hand-off to "
                   "standard error, stamped with board time");
+  add_no_skip_flag(*board, options->skip_waits);
   board->add_option("--flash-file", options->flash_file,
                     "Keep the board's flash in this file (2 MB) across runs, as across power cycles: read before "
                     "power-on if it exists, and written as the flash changes, so a killed run is a power cut. The firmware image and --app are "

@@ -50,6 +50,14 @@ void add_update_options(CLI::App& command, UpdateFiles& files) {
                      "Line rate of the sender (default 114286, the board's own 4 MHz / 35; a PC's 115200 is within "
                      "the receiver's tolerance)")
       ->check(CLI::Range(1000u, 1000000u));
+  add_no_skip_flag(command, files.skip_waits);
+}
+
+void add_no_skip_flag(CLI::App& command, bool& skip_waits) {
+  command.add_flag_callback(
+      "--no-skip", [&skip_waits] { skip_waits = false; },
+      "Run every instruction of the firmware's polling waits instead of jumping over the turns that can "
+      "only repeat until the next event (slower; every count and board time stays the same)");
 }
 
 UpdateDemoOptions resolve(const UpdateFiles& files) {
@@ -60,6 +68,7 @@ UpdateDemoOptions resolve(const UpdateFiles& files) {
   o.to = files.to.empty() ? dir / "app-01.02.04.bin" : std::filesystem::path(files.to);
   o.block_sizes = block_pattern(files.block_size);
   o.baud = files.baud;
+  o.skip_waits = files.skip_waits;
   return o;
 }
 

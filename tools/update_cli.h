@@ -21,6 +21,7 @@ struct UpdateFiles {
   std::string to;
   std::string block_size = "1024";
   std::uint32_t baud = 114286;
+  bool skip_waits = true;
 };
 
 // $OVRIMO_FIRMWARE_DIR, else build/firmware beside the build/host this tool was built in.
@@ -28,6 +29,8 @@ std::filesystem::path default_firmware_dir();
 // "1024", "128" or "mixed" as block sizes for the sender.
 std::vector<std::size_t> block_pattern(const std::string& name);
 void add_update_options(CLI::App& command, UpdateFiles& files);
+// --no-skip: every instruction of a polling wait runs, none is jumped over (board, demo, bench).
+void add_no_skip_flag(CLI::App& command, bool& skip_waits);
 // The options with the defaults filled in.
 UpdateDemoOptions resolve(const UpdateFiles& files);
 

@@ -191,7 +191,9 @@ UpdateDemo::UpdateDemo(UpdateDemoOptions options) : options_(std::move(options))
   to_version_ = image_version(to_image_);
 
   board_ = std::make_unique<model::Board>();
-  emulator_ = std::make_unique<emu::Emulator>(*board_);
+  emu::EmulatorOptions emulator_options;
+  emulator_options.skip_waits = options_.skip_waits;
+  emulator_ = std::make_unique<emu::Emulator>(*board_, emulator_options);
   try {
     program_flash(*emulator_, bootloader);
     require_vector_table(*emulator_, model::FlashArray::kBase, options_.bootloader.string(), bootloader);

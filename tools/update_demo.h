@@ -45,6 +45,8 @@ struct UpdateDemoOptions {
     std::uint64_t seed = 0;
   };
   std::optional<Noise> noise;
+  // Polling waits jumped over (EmulatorOptions::skip_waits).
+  bool skip_waits = true;
 };
 
 // A moment of the run, on both clocks, for speed figures.

@@ -8,31 +8,14 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "emu/emulator_internal.h"
+
+
 namespace ovrimo::emu {
 
+using namespace detail;
+
 namespace {
-
-constexpr std::uint32_t kPeripheralBase = 0x40000000, kPeripheralSize = 0x20000000;
-constexpr std::uint32_t kScsBase = 0xE000E000, kScsSize = 0x1000;
-constexpr std::uint32_t kVtorAddress = 0xE000ED08;
-constexpr std::uint32_t kNoPc = 0xFFFFFFFFu;
-constexpr std::uint16_t kWfe = 0xBF20, kYield = 0xBF10;
-
-// Numbers Unicorn reports to its interrupt hook (its CPU core's exception numbering).
-constexpr std::uint32_t kCpuUndefined = 1, kCpuSvc = 2, kCpuPrefetchAbort = 3, kCpuDataAbort = 4,
-                        kCpuBreakpoint = 7, kCpuExceptionExit = 8, kCpuNoCoprocessor = 17,
-                        kCpuInvalidState = 18, kCpuStackLimit = 19, kCpuUnaligned = 22;
-
-constexpr std::uint32_t kXpsrIt = 0x0600FC00u;  // IT[1:0] in bits 26:25, IT[7:2] in bits 15:10
-constexpr std::uint32_t kXpsrThumb = 1u << 24;
-constexpr std::uint32_t kXpsrRealigned = 1u << 9;
-constexpr std::uint32_t kIpsrMask = 0x1FFu;
-constexpr std::uint32_t kControlSpsel = 1u << 1, kControlFpca = 1u << 2, kControlSfpa = 1u << 3;
-// EXC_RETURN: bit 4 set for a frame without FP registers, bit 3 for a return to thread mode,
-// bit 2 for the process stack.
-constexpr std::uint32_t kExcReturnBase = 0xFFFFFFE1u;
-constexpr std::uint32_t kExcReturnBasicFrame = 1u << 4, kExcReturnThread = 1u << 3, kExcReturnPsp = 1u << 2;
-constexpr std::uint32_t kBasicFrameWords = 8, kExtendedFrameWords = 26;
 
 int unicorn_id(CoreRegister r) {
   switch (r) {
@@ -75,20 +58,6 @@ const char* cpu_exception_text(std::uint32_t number) {
   }
 }
 
-std::string hex32(std::uint32_t v) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(v));
-  return text;
-}
-
-void check(uc_err err, const char* what) {
-  if (err != UC_ERR_OK) throw std::runtime_error(std::string("CPU emulator: cannot ") + what + ": " + uc_strerror(err));
-}
-
-model::Time wall_to_time(std::chrono::steady_clock::duration d) {
-  return static_cast<model::Time>(std::chrono::duration_cast<std::chrono::nanoseconds>(d).count()) *
-         model::kNanosecond;
-}
 
 }  // namespace
 
@@ -96,16 +65,20 @@ model::Time wall_to_time(std::chrono::steady_clock::duration d) {
 struct Hooks {
   static void code(uc_engine* uc, std::uint64_t address, std::uint32_t size, void* user) {
     auto* self = static_cast<Emulator*>(user);
-    if (self->slice_left_ == 0 || self->slice_ending_) {
+    const auto pc = static_cast<std::uint32_t>(address);
+    // An instruction of the IT block the IT instruction has already charged: the CPU cannot stop
+    // inside the block, and counting it again would make the count depend on its condition.
+    if (pc - self->it_block_start_ < self->it_block_bytes_) return;
+    self->it_block_bytes_ = 0;
+    if ((self->slice_left_ == 0 && !self->next_slice_in_place()) || self->slice_ending_) {
       // Ends the slice before this instruction executes. A stop asked for by a callback during
       // the previous instruction also takes effect here, so this one must not be counted.
       uc_emu_stop(uc);
       return;
     }
-    const auto pc = static_cast<std::uint32_t>(address);
     if (pc == self->last_pc_) {
-      // Only a branch to itself executes the same instruction twice in a row (instructions
-      // inside an IT block are not reported here): nothing can change but time.
+      // Only a branch to itself executes the same instruction twice in a row: nothing can
+      // change but time.
       self->spinning_ = true;
       uc_emu_stop(uc);
       return;
@@ -119,9 +92,14 @@ struct Hooks {
       }
     }
     --self->slice_left_;
+    ++self->steps_;
     ++self->executed_;
     self->last_pc_ = pc;
     if (size == 2) self->count_it_block(pc);
+  }
+
+  static void sram_store(uc_engine*, uc_mem_type, std::uint64_t, int, std::int64_t, void* user) {
+    ++static_cast<Emulator*>(user)->sram_stores_;
   }
 
   static std::uint64_t mmio_read(uc_engine*, std::uint64_t offset, unsigned size, void* user) {
@@ -151,6 +129,7 @@ struct Hooks {
   static void application_read(uc_engine* uc, uc_mem_type, std::uint64_t address, int size, std::int64_t,
                                void* user) {
     auto* self = static_cast<Emulator*>(user);
+    self->wait_skip_.forget();  // the instruction cache may change
     const auto a = static_cast<std::uint32_t>(address);
     std::uint8_t seen[8];
     std::uint8_t served[8];
@@ -235,6 +214,10 @@ Emulator::Emulator(model::Board& board, EmulatorOptions options)
                       std::uint64_t{app}, std::uint64_t{kFlashBase} + kFlashSize - 1),
           "hook application flash stores");
   }
+  if (options_.skip_waits)
+    check(uc_hook_add(uc_, &hook, UC_HOOK_MEM_WRITE, reinterpret_cast<void*>(Hooks::sram_store), this,
+                      std::uint64_t{kSramBase}, std::uint64_t{kSramBase} + kSramSize - 1),
+          "hook SRAM stores");
   check(uc_hook_add(uc_, &hook, UC_HOOK_MEM_UNMAPPED, reinterpret_cast<void*>(Hooks::unmapped), this, 1, 0),
         "hook unmapped accesses");
   check(uc_hook_add(uc_, &hook, UC_HOOK_INTR, reinterpret_cast<void*>(Hooks::interrupt), this, 1, 0),
@@ -270,7 +253,10 @@ void Emulator::set_reg(int id, std::uint32_t value) {
 std::uint32_t Emulator::core_register(CoreRegister r) const { return reg(unicorn_id(r)); }
 void Emulator::set_core_register(CoreRegister r, std::uint32_t value) {
   set_reg(unicorn_id(r), value);
-  if (r == CoreRegister::PC) last_pc_ = kNoPc;  // a jump from outside is not a loop
+  if (r == CoreRegister::PC) {
+    last_pc_ = kNoPc;  // a jump from outside is not a loop
+    it_block_bytes_ = 0;
+  }
 }
 
 float Emulator::fp_register(unsigned s) const {
@@ -285,11 +271,6 @@ void Emulator::set_fp_register(unsigned s, float value) {
   uc_reg_write(uc_, UC_ARM_REG_S0 + static_cast<int>(s), &value);
 }
 
-namespace {
-bool inside(std::uint32_t address, std::uint64_t size, std::uint32_t base, std::uint32_t region) {
-  return address >= base && std::uint64_t{address} - base + size <= region;
-}
-}  // namespace
 
 void Emulator::write_memory(std::uint32_t address, std::span<const std::uint8_t> bytes) {
   if (inside(address, bytes.size(), kFlashBase, kFlashSize)) {
@@ -326,44 +307,6 @@ void Emulator::write_word(std::uint32_t address, std::uint32_t value) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Loading
-
-void Emulator::load_elf(const std::filesystem::path& path) { load_elf(ElfImage::read_file(path)); }
-
-void Emulator::load_elf(const ElfImage& image) {
-  // Erase every flash page a segment touches first, then place all segments: two segments may
-  // share a page.
-  std::vector<std::uint8_t>& flash = board_.flash_array().bytes();
-  for (const ElfSegment& s : image.segments()) {
-    const bool in_flash = inside(s.load_address, s.bytes.size(), kFlashBase, kFlashSize);
-    const bool in_sram = inside(s.load_address, s.bytes.size(), kSramBase, kSramSize);
-    if (!in_flash && !in_sram)
-      throw ImageError("segment at " + hex32(s.load_address) + " (" + std::to_string(s.bytes.size()) +
-                       " bytes) lies outside flash and SRAM");
-    if (in_flash) {
-      const std::uint32_t page = model::FlashArray::kPageSize;
-      const std::uint32_t first = (s.load_address - kFlashBase) / page * page;
-      const std::uint32_t end = (s.load_address - kFlashBase + static_cast<std::uint32_t>(s.bytes.size()) + page - 1) / page * page;
-      std::fill(flash.begin() + first, flash.begin() + end, 0xFF);
-    }
-  }
-  for (const ElfSegment& s : image.segments()) write_memory(s.load_address, s.bytes);
-  symbols_.add(image.symbols());
-}
-
-void Emulator::load_flash_image(std::uint32_t address, std::span<const std::uint8_t> bytes) {
-  if (!inside(address, bytes.size(), kFlashBase, kFlashSize))
-    throw ImageError("image of " + std::to_string(bytes.size()) + " bytes at " + hex32(address) +
-                     " does not fit in flash");
-  std::vector<std::uint8_t>& flash = board_.flash_array().bytes();
-  const std::uint32_t page = model::FlashArray::kPageSize;
-  const std::uint32_t first = (address - kFlashBase) / page * page;
-  const std::uint32_t end = (address - kFlashBase + static_cast<std::uint32_t>(bytes.size()) + page - 1) / page * page;
-  std::fill(flash.begin() + first, flash.begin() + end, 0xFF);
-  write_memory(address, bytes);
-}
-
-// ---------------------------------------------------------------------------------------------
 // Starting the CPU
 
 void Emulator::reset() {
@@ -394,6 +337,7 @@ void Emulator::boot_image(std::uint32_t vector_table) {
   board_.core().msp = msp;
   frames_.clear();
   last_pc_ = kNoPc;
+  it_block_bytes_ = 0;
   handoff_stop_ = false;
   pending_fault_.reset();
   pending_exc_return_.reset();
@@ -428,10 +372,18 @@ std::uint32_t Emulator::bus_read(std::uint32_t address, unsigned size) {
   }
   // A stalled access moves time on by itself; the next instruction starts after it.
   anchor_time_ = std::max(anchor_time_, board_.now());
+  if (options_.skip_waits && trace_ == nullptr) {
+    if (board_.bus().steady_read(address))
+      jump_over_wait(address, size, value);
+    else
+      wait_skip_.forget();
+  }
   return value;
 }
 
+
 void Emulator::bus_write(std::uint32_t address, std::uint32_t value, unsigned size) {
+  wait_skip_.forget();
   sync_time();
   try {
     board_.bus().write(address, value, size);
@@ -453,24 +405,37 @@ void Emulator::flash_changed(std::uint32_t address, std::uint32_t size) {
   // it again, which happens between slices, and the current slice ends at the next instruction
   // so that no stale translation runs in the meantime.
   refresh_flash(address, size);
+  wait_skip_.forget();
   stale_code_.emplace_back(address, size);
   end_slice();
 }
 
-// Unicorn reports no instruction inside an IT block to the code hook; they still take their
-// cycle (executed or skipped), so the IT instruction charges them.
+// Every instruction of an IT block takes its cycle, executed or skipped, but Unicorn reports only
+// those whose condition passes. So the IT instruction charges the whole block, and the code hook
+// ignores the reports from inside it (it_block_start_, it_block_bytes_).
 void Emulator::count_it_block(std::uint32_t pc) {
   const std::uint8_t* code;
+  std::uint32_t available;
   if (pc - kFlashBase < kFlashSize - 1) {
     code = board_.flash_array().bytes().data() + (pc - kFlashBase);
+    available = kFlashSize - (pc - kFlashBase);
   } else if (pc - kSramBase < kSramSize - 1) {
     code = sram_.data() + (pc - kSramBase);
+    available = kSramSize - (pc - kSramBase);
   } else {
     return;
   }
   const unsigned mask = code[0] & 0xFu;
   if (code[1] != 0xBF || mask == 0) return;  // not IT (0xBF with a mask of 0 is a hint)
-  executed_ += 4u - static_cast<unsigned>(std::countr_zero(mask));
+  const unsigned count = 4u - static_cast<unsigned>(std::countr_zero(mask));
+  executed_ += count;
+  // The block's extent: a first halfword 0b11101..., 0b11110... or 0b11111... starts a 32-bit
+  // instruction.
+  std::uint32_t offset = 2;
+  for (unsigned i = 0; i < count && offset + 1 < available; ++i)
+    offset += (code[offset + 1] >> 3) >= 0x1D ? 4u : 2u;
+  it_block_start_ = pc + 2;
+  it_block_bytes_ = offset - 2;
 }
 
 // Only the code hook stops the CPU, before an instruction: a stop asked for inside a memory
@@ -493,66 +458,6 @@ void Emulator::fault(std::string what, std::optional<std::uint32_t> address, std
 
 // ---------------------------------------------------------------------------------------------
 // Running
-
-void Emulator::set_real_time_source(RealTimeSource* source) {
-  real_time_ = source;
-  real_base_wall_ = std::chrono::steady_clock::now();
-  real_base_virtual_ = board_.now();
-  real_ahead_ = 0;
-  poll_countdown_ = 1;
-}
-
-void Emulator::set_trace(std::ostream* out) {
-  trace_ = out;
-  if (trace_ == nullptr) {
-    board_.bus().set_observer({});
-    return;
-  }
-  board_.bus().set_observer([this](const model::BusAccess& a) {
-    char text[128];
-    std::snprintf(text, sizeof text, "%s %-12s 0x%08X %s 0x%0*X", a.is_write ? "write" : "read ",
-                  a.region->c_str(), static_cast<unsigned>(a.address), a.is_write ? "<-" : "->",
-                  static_cast<int>(2 * a.size), static_cast<unsigned>(a.value));
-    trace_line(text);
-  });
-  pin_trace_seen_.assign(9, 0);
-  for (unsigned i = 0; i < 9; ++i) pin_trace_seen_[i] = board_.gpio(static_cast<char>('A' + i)).trace().size();
-}
-
-void Emulator::trace_line(const std::string& text) {
-  if (trace_ == nullptr) return;
-  char stamp[32];
-  std::snprintf(stamp, sizeof stamp, "[%14.9f] ", model::to_seconds(board_.now()));
-  *trace_ << stamp << text << '\n';
-}
-
-void Emulator::trace_pins() {
-  for (unsigned i = 0; i < 9; ++i) {
-    const auto& events = board_.gpio(static_cast<char>('A' + i)).trace();
-    for (std::size_t k = pin_trace_seen_[i]; k < events.size(); ++k) {
-      char text[64];
-      std::snprintf(text, sizeof text, "pin P%c%u -> %s", 'A' + i, events[k].pin, model::to_string(events[k].drive));
-      trace_line(text);
-    }
-    pin_trace_seen_[i] = events.size();
-  }
-}
-
-std::string Emulator::exception_name(int exception) {
-  switch (exception) {
-    case 2: return "NMI";
-    case 3: return "HardFault";
-    case 4: return "MemManage";
-    case 5: return "BusFault";
-    case 6: return "UsageFault";
-    case 7: return "SecureFault";
-    case 11: return "SVCall";
-    case 12: return "DebugMonitor";
-    case 14: return "PendSV";
-    case 15: return "SysTick";
-    default: return exception >= 16 ? "IRQ " + std::to_string(exception - 16) : "exception " + std::to_string(exception);
-  }
-}
 
 void Emulator::sync_special_registers_to_model() {
   primask_seen_ = reg(UC_ARM_REG_PRIMASK) & 1u;
@@ -617,6 +522,7 @@ RunResult Emulator::run() {
   anchor_executed_ = executed_;
   extra_cycles_ = 0;
   sync_time();  // takes the current core clock
+  wait_skip_.forget();  // registers and memory may have been changed from outside
 
   if (pending_fault_) {
     const PendingFault f = *pending_fault_;
@@ -698,44 +604,26 @@ std::optional<RunResult> Emulator::after_slice(int uc_error) {
   return std::nullopt;
 }
 
-std::optional<RunResult> Emulator::scan_output() {
+// Leaving the CPU and starting it again costs more than a slice of instructions. When the end of
+// a slice has nothing to do (no exception to take, no stop, no output to watch, no code to
+// drop, no real time to keep to), the next slice starts here, with the same bookkeeping.
+bool Emulator::next_slice_in_place() {
+  if (real_time_ != nullptr || trace_ != nullptr || slice_ending_ || pending_fault_ || pending_exc_return_ ||
+      handoff_stop_ || !stale_code_.empty() || stop_requested_.load())
+    return false;
+  sync_time();
+  if (slice_ending_ || !stale_code_.empty()) return false;  // an event changed the flash
+  primask_seen_ = reg(UC_ARM_REG_PRIMASK) & 1u;
+  board_.core().primask = primask_seen_;
   scan_line_log();
-  if (output_stop_ && board_.now() >= output_stop_->at) {
-    std::string detail = std::move(output_stop_->detail);
-    output_stop_.reset();
-    return stop(StopReason::OutputMatched, detail);
-  }
-  return std::nullopt;
-}
-
-void Emulator::scan_line_log() {
-  const auto& log = board_.usart2().line_log();
-  while (line_scan_ < log.size()) {
-    const model::LineByte& b = log[line_scan_];
-    if (b.direction == model::LineByte::Direction::FromDevice) {
-      if (b.outcome == model::LineByte::Outcome::InFlight) break;
-      if (b.outcome == model::LineByte::Outcome::Delivered) {
-        const char c = static_cast<char>(b.value & 0xFF);
-        if (c == '\r' || c == '\n') {
-          if (!line_text_.empty()) {
-            lines_.push_back(PrintedLine{line_text_, line_start_, b.end});
-            line_text_.clear();
-            ++line_scan_;
-            if (line_watch_ && !output_stop_ && line_watch_(lines_.back())) {
-              // Stop once the rest of the line ending (CR LF) has had time to leave as well.
-              output_stop_ = OutputStop{board_.now() + 2 * board_.usart2().frame_time(),
-                                        "printed \"" + lines_.back().text + "\""};
-            }
-            continue;
-          }
-        } else {
-          if (line_text_.empty()) line_start_ = b.start;
-          line_text_ += c;
-        }
-      }
-    }
-    ++line_scan_;
-  }
+  if (output_stop_ && board_.now() >= output_stop_->at) return false;
+  if (time_limit_ && model::time_to_cycles(*time_limit_ - std::min(*time_limit_, board_.now()), anchor_hz_) /
+                             std::max(1u, options_.cycles_per_instruction) <
+                         options_.slice_instructions)
+    return false;
+  if (board_.core().next_exception()) return false;
+  slice_left_ = options_.slice_instructions;
+  return true;
 }
 
 std::optional<RunResult> Emulator::idle() {
@@ -750,32 +638,6 @@ std::optional<RunResult> Emulator::idle() {
   if (!wait_for_event())
     return stop(StopReason::Stalled, "endless loop at " + where(pc) + " with nothing left that could end it");
   return std::nullopt;
-}
-
-bool Emulator::wait_for_event() {
-  std::optional<model::Time> target = board_.time().next_event_time();
-  if (time_limit_ && (!target || *time_limit_ < *target)) target = time_limit_;
-  if (output_stop_ && (!target || output_stop_->at < *target)) target = output_stop_->at;
-  if (real_time_ != nullptr) {
-    // Input may come from outside at any moment: follow real time.
-    auto allowed = [this] {
-      return real_base_virtual_ + wall_to_time(std::chrono::steady_clock::now() - real_base_wall_) + real_ahead_;
-    };
-    const model::Time a = allowed();
-    if (!target || *target > a) {
-      const model::Time wait = target ? *target - a : 20 * model::kMillisecond;
-      real_time_->wait(std::chrono::microseconds(std::clamp<model::Time>(wait / model::kMicrosecond, 1, 20000)));
-      real_time_->poll();
-      target = target ? std::min(*target, allowed()) : allowed();
-    }
-  } else if (!target) {
-    return false;
-  }
-  if (*target > board_.now()) {
-    board_.time().advance_to(*target);
-    anchor_time_ = board_.now();
-  }
-  return true;
 }
 
 std::uint16_t Emulator::read_memory_or_zero(std::uint32_t address) const {
@@ -800,148 +662,6 @@ std::optional<RunResult> Emulator::sleep() {
   if (!wait_for_event())
     return stop(StopReason::Stalled,
                 "waiting for an interrupt (WFI) at " + where(current_pc()) + " that nothing can raise any more");
-  return std::nullopt;
-}
-
-void Emulator::throttle() {
-  if (--poll_countdown_ == 0) {
-    poll_countdown_ = 256;
-    real_time_->poll();
-  }
-  auto allowed = [this] {
-    return real_base_virtual_ + wall_to_time(std::chrono::steady_clock::now() - real_base_wall_) + real_ahead_;
-  };
-  if (real_time_->input_in_flight()) {
-    // Run flat out while input is queued; remember how far ahead that took us so that
-    // the wait that follows still counts from here.
-    const model::Time a = allowed();
-    if (board_.now() > a) real_ahead_ += board_.now() - a;
-    return;
-  }
-  while (!stop_requested_.load()) {
-    const model::Time a = allowed();
-    if (board_.now() <= a) break;
-    const model::Time ahead = board_.now() - a;
-    real_time_->wait(std::chrono::microseconds(std::clamp<model::Time>(ahead / model::kMicrosecond, 1, 20000)));
-    real_time_->poll();
-    if (real_time_->input_in_flight()) break;
-  }
-}
-
-// ---------------------------------------------------------------------------------------------
-// Exceptions
-
-std::optional<RunResult> Emulator::take_exception(int exception) {
-  const bool from_handler = board_.core().active_exception() != 0;
-  std::uint32_t control = reg(UC_ARM_REG_CONTROL);
-  const std::uint32_t pc = current_pc();
-  if (!from_handler && (control & kControlSpsel) != 0)
-    return fault_result({"exception while running on the process stack, which the emulator does not support", pc,
-                         std::nullopt});
-  const bool fp = (control & kControlFpca) != 0;
-  const std::uint32_t words = fp ? kExtendedFrameWords : kBasicFrameWords;
-  const std::uint32_t sp = reg(UC_ARM_REG_SP);
-  const bool realign = (sp & 4u) != 0;
-  const std::uint32_t frame = (sp - 4 * words) & ~7u;
-  if (!inside(frame, 4 * words, kSramBase, kSramSize))
-    return fault_result({"exception entry (" + exception_name(exception) + ") with the stack pointer at " + hex32(sp) +
-                             ", outside SRAM",
-                         pc, sp});
-
-  const std::uint32_t xpsr = reg(UC_ARM_REG_XPSR);
-  std::vector<std::uint32_t> values = {reg(UC_ARM_REG_R0), reg(UC_ARM_REG_R1),  reg(UC_ARM_REG_R2),
-                                       reg(UC_ARM_REG_R3), reg(UC_ARM_REG_R12), reg(UC_ARM_REG_LR),
-                                       pc,                 (xpsr & ~kXpsrRealigned) | (realign ? kXpsrRealigned : 0u)};
-  if (fp) {
-    for (int s = 0; s < 16; ++s) values.push_back(reg(UC_ARM_REG_S0 + s));
-    values.push_back(reg(UC_ARM_REG_FPSCR));
-    values.push_back(0);  // reserved word that keeps the frame a multiple of 8 bytes
-  }
-  for (std::uint32_t i = 0; i < words; ++i) write_word(frame + 4 * i, values[i]);
-
-  const std::uint32_t vtor = board_.core().scb().vtor();
-  const std::uint32_t vector_address = vtor + 4u * static_cast<std::uint32_t>(exception);
-  std::uint32_t vector;
-  try {
-    vector = read_word(vector_address);
-  } catch (const std::out_of_range&) {
-    return fault_result({"vector of " + exception_name(exception) + " at " + hex32(vector_address) +
-                             " (VTOR " + hex32(vtor) + ") is not in memory",
-                         pc, vector_address});
-  }
-  if ((vector & 1u) == 0)
-    return fault_result({"vector of " + exception_name(exception) + " at " + hex32(vector_address) + " holds " +
-                             hex32(vector) + ", not a Thumb address",
-                         pc, vector_address});
-
-  const std::uint32_t exc_return =
-      kExcReturnBase | (fp ? 0u : kExcReturnBasicFrame) | (from_handler ? 0u : kExcReturnThread);
-  set_reg(UC_ARM_REG_SP, frame);
-  set_reg(UC_ARM_REG_LR, exc_return);
-  set_reg(UC_ARM_REG_XPSR, (xpsr & ~(kXpsrIt | kIpsrMask | kXpsrRealigned)) | static_cast<std::uint32_t>(exception));
-  control &= ~(kControlFpca | kControlSfpa);
-  set_reg(UC_ARM_REG_CONTROL, control);
-  set_reg(UC_ARM_REG_PC, vector | 1u);
-  board_.core().exception_entry(exception);
-  frames_.push_back(Frame{exception});
-  last_pc_ = kNoPc;
-  charge_cycles(options_.exception_cycles);
-  if (trace_ != nullptr)
-    trace_line("exception " + exception_name(exception) + " taken at " + where(pc) + ", handler " +
-               where(vector & ~1u) + (fp ? ", FP context stacked" : ""));
-  return std::nullopt;
-}
-
-std::optional<RunResult> Emulator::exception_return(std::uint32_t exc_return) {
-  const std::uint32_t from = last_pc_;
-  if (frames_.empty()) {
-    if (!handed_off_ && in_bootloader(from)) {
-      // The hand-off jumped to an entry word that is an EXC_RETURN pattern, typically erased flash.
-      record_handoff(exc_return);
-      if (stop_at_handoff_) return stop(StopReason::HandOff, handoff_text());
-    }
-    return fault_result({"branch to " + hex32(exc_return) + " outside an exception handler", from, exc_return});
-  }
-  const bool fp = (exc_return & kExcReturnBasicFrame) == 0;
-  const bool to_thread = (exc_return & kExcReturnThread) != 0;
-  if ((exc_return & kExcReturnPsp) != 0)
-    return fault_result({"exception return to the process stack, which the emulator does not support", from,
-                         exc_return});
-  const std::uint32_t words = fp ? kExtendedFrameWords : kBasicFrameWords;
-  const std::uint32_t frame = reg(UC_ARM_REG_SP);
-  if (!inside(frame, 4 * words, kSramBase, kSramSize))
-    return fault_result({"exception return with the stack pointer at " + hex32(frame) + ", outside SRAM", from, frame});
-  std::vector<std::uint32_t> values(words);
-  for (std::uint32_t i = 0; i < words; ++i) values[i] = read_word(frame + 4 * i);
-  const std::uint32_t xpsr = values[7];
-  const int returning = frames_.back().exception;
-  const bool frame_in_thread = (xpsr & kIpsrMask) == 0;
-  if (to_thread != (frames_.size() == 1) || to_thread != frame_in_thread)
-    return fault_result({"exception return " + hex32(exc_return) + " from " + exception_name(returning) +
-                             " does not match the stacked state",
-                         from, exc_return});
-  if ((xpsr & kXpsrThumb) == 0)
-    return fault_result({"exception return to a stacked xPSR without the Thumb bit", from, frame});
-
-  static constexpr int kStacked[] = {UC_ARM_REG_R0, UC_ARM_REG_R1, UC_ARM_REG_R2, UC_ARM_REG_R3, UC_ARM_REG_R12, UC_ARM_REG_LR};
-  for (int i = 0; i < 6; ++i) set_reg(kStacked[i], values[static_cast<std::size_t>(i)]);
-  std::uint32_t control = reg(UC_ARM_REG_CONTROL);
-  if (fp) {
-    for (int s = 0; s < 16; ++s) set_reg(UC_ARM_REG_S0 + s, values[8 + static_cast<std::size_t>(s)]);
-    set_reg(UC_ARM_REG_FPSCR, values[24]);
-    control |= kControlFpca | kControlSfpa;
-  } else {
-    control &= ~(kControlFpca | kControlSfpa);
-  }
-  set_reg(UC_ARM_REG_CONTROL, control);
-  set_reg(UC_ARM_REG_XPSR, xpsr & ~kXpsrRealigned);
-  set_reg(UC_ARM_REG_SP, frame + 4 * words + ((xpsr & kXpsrRealigned) ? 4u : 0u));
-  set_reg(UC_ARM_REG_PC, values[6] | 1u);
-  board_.core().exception_return(returning);
-  frames_.pop_back();
-  last_pc_ = kNoPc;
-  charge_cycles(options_.exception_cycles);
-  if (trace_ != nullptr) trace_line("return from " + exception_name(returning) + " to " + where(values[6] & ~1u));
   return std::nullopt;
 }
 

@@ -33,6 +33,7 @@
 
 #include "emu/elf.h"
 #include "emu/real_time.h"
+#include "emu/wait_skip.h"
 #include "model/board.h"
 #include "model/run.h"
 
@@ -71,6 +72,9 @@ struct EmulatorOptions {
   // The bootloader's flash region: a jump from it into flash above it is the hand-off.
   std::uint32_t bootloader_base = 0x08000000;
   std::uint32_t bootloader_size = 0x10000;
+  // Jump over the iterations of a polling wait that are bound to repeat until the next event
+  // (see WaitSkip). Every count and time is the same either way; off, each one runs.
+  bool skip_waits = true;
 };
 
 class Emulator {
@@ -132,6 +136,8 @@ class Emulator {
   // What happened so far.
   const SymbolTable& symbols() const { return symbols_; }
   std::uint64_t instructions() const { return executed_; }
+  // Of those, the ones jumped over in polling waits rather than run.
+  std::uint64_t skipped_instructions() const { return skipped_; }
   bool handed_off() const { return handed_off_; }
   const std::vector<PrintedLine>& printed_lines() const { return lines_; }
 
@@ -156,6 +162,13 @@ class Emulator {
   void flash_changed(std::uint32_t address, std::uint32_t size);
   void refresh_flash(std::uint32_t address, std::uint32_t size);
   void count_it_block(std::uint32_t pc);
+  // At a read of a steady register: jumps over the iterations of a polling wait that can only
+  // repeat until the next event.
+  void jump_over_wait(std::uint32_t address, unsigned size, std::uint32_t value);
+  // True when the next slice boundary would find printed output to scan.
+  bool output_unscanned() const;
+  // Board time that real time allows, with a real-time source.
+  model::Time real_time_allows() const;
   // Ends the slice at the next instruction boundary (from a callback).
   void end_slice();
   // Records the first fault of a slice and ends the slice.
@@ -167,6 +180,7 @@ class Emulator {
   void charge_cycles(std::uint64_t cycles);
 
   // Between slices.
+  bool next_slice_in_place();
   std::optional<RunResult> after_slice(int uc_error);
   std::optional<RunResult> take_exception(int exception);
   std::optional<RunResult> exception_return(std::uint32_t exc_return);
@@ -218,8 +232,12 @@ class Emulator {
 
   // Slice accounting (touched by the code hook on every instruction).
   std::uint64_t executed_ = 0;
+  std::uint64_t steps_ = 0;  // instructions counted against slices: an IT block counts once
   std::uint32_t slice_left_ = 0;
   std::uint32_t last_pc_ = 0xFFFFFFFFu;
+  // The instructions after the last IT instruction that belong to its block.
+  std::uint32_t it_block_start_ = 0;
+  std::uint32_t it_block_bytes_ = 0;
   bool slice_ending_ = false;
   bool spinning_ = false;
   bool handoff_stop_ = false;
@@ -232,6 +250,10 @@ class Emulator {
   std::uint64_t anchor_executed_ = 0;
   std::uint64_t anchor_hz_ = 4000000;
   std::uint64_t extra_cycles_ = 0;  // exception entries and returns since the anchor
+
+  WaitSkip wait_skip_;
+  std::uint64_t sram_stores_ = 0;
+  std::uint64_t skipped_ = 0;
 
   std::optional<PendingFault> pending_fault_;
   std::optional<std::uint32_t> pending_exc_return_;

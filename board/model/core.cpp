@@ -1,6 +1,7 @@
 #include "model/core.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace ovrimo::model {
 
@@ -328,8 +329,13 @@ std::optional<int> Core::next_exception() const {
   if (nmi_pending_) consider(kExcNmi);
   if (pendsv_pending_) consider(kExcPendSv);
   if (systick_pending_) consider(kExcSysTick);
-  for (unsigned irq = 0; irq < Nvic::kIrqCount; ++irq)
-    if (nvic_->pending(irq) && nvic_->enabled(irq)) consider(kExcFirstIrq + static_cast<int>(irq));
+  for (unsigned word = 0; word * 32 < Nvic::kIrqCount; ++word) {
+    // Most of the time nothing is pending: look at 32 interrupts at once.
+    for (std::uint32_t bits = nvic_->pending_word(word) & nvic_->enabled_word(word); bits != 0; bits &= bits - 1) {
+      const unsigned irq = word * 32 + static_cast<unsigned>(std::countr_zero(bits));
+      if (irq < Nvic::kIrqCount) consider(kExcFirstIrq + static_cast<int>(irq));
+    }
+  }
   if (!best) return std::nullopt;
 
   const std::uint32_t prigroup = scb_->prigroup();

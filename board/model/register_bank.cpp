@@ -30,25 +30,25 @@ Register& RegisterBank::define(const RegisterDef& def) {
   if (def.offset % 4 != 0) throw std::logic_error("register offset not word aligned");
   auto [it, inserted] = regs_.emplace(def.offset, Register(def));
   if (!inserted) throw std::logic_error("two registers at one offset");
+  const std::size_t word = def.offset >> 2;
+  if (word >= by_word_.size()) by_word_.resize(word + 1, nullptr);
+  by_word_[word] = &it->second;
   return it->second;
 }
 
 Register& RegisterBank::at(std::uint32_t offset) {
-  auto it = regs_.find(offset & ~3u);
-  if (it == regs_.end()) throw std::out_of_range("no register at offset");
-  return it->second;
+  Register* r = lookup(offset);
+  if (r == nullptr) throw std::out_of_range("no register at offset");
+  return *r;
 }
 
 const Register& RegisterBank::at(std::uint32_t offset) const {
-  auto it = regs_.find(offset & ~3u);
-  if (it == regs_.end()) throw std::out_of_range("no register at offset");
-  return it->second;
+  const Register* r = lookup(offset);
+  if (r == nullptr) throw std::out_of_range("no register at offset");
+  return *r;
 }
 
-Register* RegisterBank::find(std::uint32_t offset) {
-  auto it = regs_.find(offset & ~3u);
-  return it == regs_.end() ? nullptr : &it->second;
-}
+Register* RegisterBank::find(std::uint32_t offset) { return lookup(offset); }
 
 Register& RegisterBank::named(std::string_view name) {
   for (auto& [offset, reg] : regs_)

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -81,12 +82,12 @@ class RegisterBank {
   Register* find(std::uint32_t offset);
   Register& named(std::string_view name);
   const Register& named(std::string_view name) const;
-  bool contains(std::uint32_t offset) const { return regs_.count(offset & ~3u) != 0; }
+  bool contains(std::uint32_t offset) const { return lookup(offset) != nullptr; }
   // Reserved offsets read as zero and stored registers as stored; only a read hook can make a
   // read change something or depend on the moment.
   bool steady_read(std::uint32_t offset) const {
-    const auto it = regs_.find(offset & ~3u);
-    return it == regs_.end() || !it->second.has_read_hook();
+    const Register* r = lookup(offset);
+    return r == nullptr || !r->has_read_hook();
   }
 
   // Bus side. `size` is 1, 2 or 4 bytes; offsets of a sub-word access select the byte lanes.
@@ -98,7 +99,14 @@ class RegisterBank {
   const std::map<std::uint32_t, Register>& all() const { return regs_; }
 
  private:
+  Register* lookup(std::uint32_t offset) const {
+    const std::size_t word = offset >> 2;
+    return word < by_word_.size() ? by_word_[word] : nullptr;
+  }
+
   std::map<std::uint32_t, Register> regs_;
+  // Every access looks its register up: by word offset, into the map's nodes (which never move).
+  std::vector<Register*> by_word_;
 };
 
 }  // namespace ovrimo::model

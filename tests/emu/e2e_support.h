@@ -88,8 +88,8 @@ class Rig {
  public:
   struct FromFlash {};
 
-  explicit Rig(const std::optional<std::filesystem::path>& app = std::nullopt) {
-    emu_ = std::make_unique<Emulator>(board_);
+  explicit Rig(const std::optional<std::filesystem::path>& app = std::nullopt, EmulatorOptions options = {}) {
+    emu_ = std::make_unique<Emulator>(board_, options);
     emu_->load_elf(testing::firmware_file("bootloader.elf"));
     if (app) emu_->load_flash_image(kAppBase, read_file(*app));
     auto& flash = board_.flash_array().bytes();

@@ -1,0 +1,137 @@
+#include "emu/wait_skip.h"
+
+#include <unicorn/unicorn.h>
+
+#include <algorithm>
+
+#include "emu/emulator.h"
+
+namespace ovrimo::emu {
+
+namespace {
+
+constexpr auto register_ids() {
+  std::array<int, 13 + 7 + 32> ids{};
+  std::size_t n = 0;
+  for (int r = UC_ARM_REG_R0; r <= UC_ARM_REG_R12; ++r) ids[n++] = r;
+  for (int r : {UC_ARM_REG_SP, UC_ARM_REG_LR, UC_ARM_REG_XPSR, UC_ARM_REG_CONTROL, UC_ARM_REG_PRIMASK,
+                UC_ARM_REG_BASEPRI, UC_ARM_REG_FPSCR})
+    ids[n++] = r;
+  for (int s = 0; s < 32; ++s) ids[n++] = UC_ARM_REG_S0 + s;
+  return ids;
+}
+
+}  // namespace
+
+WaitSkip::Registers WaitSkip::read_registers(uc_struct* uc) {
+  static auto ids = register_ids();
+  Registers values{};
+  std::array<void*, kRegisters> pointers{};
+  for (std::size_t i = 0; i < kRegisters; ++i) pointers[i] = &values[i];
+  // With CONTROL.FPCA clear no floating-point instruction ran since the last exception, and
+  // none runs between two reads the loop makes without one: S0-S31 cannot tell them apart.
+  constexpr std::size_t kCore = kRegisters - 32;
+  constexpr std::size_t kControl = 16;
+  static_assert(kCore == 20);
+  if (uc_reg_read_batch(uc, ids.data(), pointers.data(), static_cast<int>(kCore)) != UC_ERR_OK) values.fill(0);
+  if ((values[kControl] & (1u << 2)) != 0 &&
+      uc_reg_read_batch(uc, ids.data() + kCore, pointers.data() + kCore, 32) != UC_ERR_OK)
+    values.fill(0);
+  return values;
+}
+
+std::optional<WaitSkip::Iteration> WaitSkip::observe(const Read& read, uc_struct* uc, unsigned cycles_per_instruction) {
+  Record now{read, read_registers(uc)};
+  auto same = [&now](const Record& r) {
+    const Read& a = r.read;
+    const Read& b = now.read;
+    return a.pc == b.pc && a.address == b.address && a.size == b.size && a.value == b.value && a.hz == b.hz &&
+           a.stores == b.stores && a.next_event == b.next_event && r.registers == now.registers;
+  };
+  auto plain = [cycles_per_instruction](const Read& from, const Read& to) {
+    return to.executed > from.executed && to.at - from.at == model::cycles_to_time(
+        (to.executed - from.executed) * cycles_per_instruction, to.hz);
+  };
+  std::optional<Iteration> iteration;
+  for (std::size_t i = records_.size(); i-- > 0;) {
+    if (!same(records_[i])) continue;
+    bool stretches_plain = true;
+    for (std::size_t j = i; j < records_.size(); ++j)
+      stretches_plain = stretches_plain &&
+                        plain(records_[j].read, j + 1 < records_.size() ? records_[j + 1].read : read);
+    if (stretches_plain) {
+      const Read& from = records_[i].read;
+      iteration = Iteration{read.executed - from.executed, read.steps - from.steps, read.at - from.at};
+    }
+    break;
+  }
+  if (records_.size() == kHistory) records_.erase(records_.begin());
+  records_.push_back(std::move(now));
+  return iteration;
+}
+
+void WaitSkip::jumped(const Iteration& iterations) {
+  Record current = std::move(records_.back());
+  current.read.executed += iterations.instructions;
+  current.read.steps += iterations.steps;
+  current.read.at += iterations.duration;
+  records_.assign(1, std::move(current));
+}
+
+std::uint64_t WaitSkip::iterations_before(model::Time now, model::Time duration, model::Time horizon) {
+  if (duration == 0 || horizon <= now) return 0;
+  // Iteration j (j >= 1) reads at now + j * duration; iterations 1..k are jumped over and k + 1
+  // must still read before the horizon.
+  const std::uint64_t reads_before = (horizon - now - 1) / duration;
+  return reads_before > 0 ? reads_before - 1 : 0;
+}
+
+void Emulator::jump_over_wait(std::uint32_t address, unsigned size, std::uint32_t value) {
+  const WaitSkip::Read read{last_pc_,    address,      size,         value,
+                            executed_,   steps_,       board_.now(), anchor_hz_,
+                            sram_stores_, board_.time().next_event_time()};
+  const auto iteration = wait_skip_.observe(read, uc_, options_.cycles_per_instruction);
+  if (!iteration || !read.next_event) return;
+  // Nothing may be due between slices: a stop, a fault, output to scan, or an exception, even
+  // one only PRIMASK holds back (the loop might unmask it).
+  if (slice_ending_ || pending_fault_ || pending_exc_return_ || handoff_stop_ || output_unscanned()) return;
+  model::Core& core = board_.core();
+  const std::uint32_t primask = core.primask;
+  core.primask = 0;
+  const bool exception = core.next_exception().has_value();
+  core.primask = primask;
+  if (exception) return;
+
+  model::Time horizon = *read.next_event;
+  if (time_limit_) {
+    // Slices keep their full length: the last ones before the limit are cut to it.
+    const model::Time margin = model::cycles_to_time(
+        (std::uint64_t{options_.slice_instructions} + 1) * options_.cycles_per_instruction, anchor_hz_);
+    horizon = std::min(horizon, *time_limit_ > margin ? *time_limit_ - margin : 0);
+  }
+  if (output_stop_) horizon = std::min(horizon, output_stop_->at);
+  if (real_time_ != nullptr) horizon = std::min(horizon, real_time_allows());
+  const std::uint64_t k = WaitSkip::iterations_before(board_.now(), iteration->duration, horizon);
+  if (k == 0) return;
+
+  const WaitSkip::Iteration jump{k * iteration->instructions, k * iteration->steps, k * iteration->duration};
+  board_.time().advance_to(board_.now() + jump.duration);
+  executed_ += jump.instructions;
+  skipped_ += jump.instructions;
+  steps_ += jump.steps;
+  anchor_time_ = board_.now();
+  anchor_executed_ = executed_;
+  // The slice budget ends where running them would have left it: slice boundaries passed on the
+  // way had nothing to do.
+  if (jump.steps <= slice_left_) {
+    slice_left_ -= static_cast<std::uint32_t>(jump.steps);
+  } else {
+    const std::uint64_t into = (jump.steps - slice_left_) % options_.slice_instructions;
+    slice_left_ = into == 0 ? 0 : options_.slice_instructions - static_cast<std::uint32_t>(into);
+  }
+  wait_skip_.jumped(jump);
+  // Input from outside is looked for every so many slices; the jump stands for many of them.
+  if (real_time_ != nullptr) poll_countdown_ = 1;
+}
+
+}  // namespace ovrimo::emu
