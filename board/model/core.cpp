@@ -1,6 +1,7 @@
 #include "model/core.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace ovrimo::model {
 
@@ -328,8 +329,11 @@ std::optional<int> Core::next_exception() const {
   if (nmi_pending_) consider(kExcNmi);
   if (pendsv_pending_) consider(kExcPendSv);
   if (systick_pending_) consider(kExcSysTick);
-  for (unsigned irq = 0; irq < Nvic::kIrqCount; ++irq)
-    if (nvic_->pending(irq) && nvic_->enabled(irq)) consider(kExcFirstIrq + static_cast<int>(irq));
+  // Word by word: the runners ask after every access, and almost always nothing is pending.
+  for (unsigned word = 0; word < 4; ++word) {
+    for (std::uint32_t bits = nvic_->pending_word(word) & nvic_->enabled_word(word); bits != 0; bits &= bits - 1)
+      consider(kExcFirstIrq + static_cast<int>(32 * word + static_cast<unsigned>(std::countr_zero(bits))));
+  }
   if (!best) return std::nullopt;
 
   const std::uint32_t prigroup = scb_->prigroup();
