@@ -16,7 +16,8 @@ target_compile_options(ovrimo_line_peers PRIVATE ${OVRIMO_WARNINGS})
 target_link_libraries(ovrimo_line_peers PUBLIC ovrimo_board_model)
 
 # The firmware sources, unchanged, with the device layer bound to the model.
-add_library(ovrimo_native_firmware STATIC ${OVRIMO_NATIVE_FIRMWARE_SOURCES} ${CMAKE_SOURCE_DIR}/board/native/binding.cpp)
+add_library(ovrimo_native_firmware STATIC ${OVRIMO_NATIVE_FIRMWARE_SOURCES} ${CMAKE_SOURCE_DIR}/board/native/binding.cpp
+            ${CMAKE_SOURCE_DIR}/board/native/polling_watch.cpp)
 target_include_directories(ovrimo_native_firmware PUBLIC ${OVRIMO_FIRMWARE_INCLUDE_DIRS} ${CMAKE_SOURCE_DIR}/board)
 target_compile_definitions(ovrimo_native_firmware PUBLIC OVRIMO_NATIVE=1)
 target_compile_options(ovrimo_native_firmware PRIVATE ${OVRIMO_WARNINGS})

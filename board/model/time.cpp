@@ -27,6 +27,7 @@ void Scheduler::advance_to(Time t) {
     auto action = std::move(first->second);
     index_.erase(first->first.second);
     queue_.erase(first);
+    ++events_run_;
     action();  // may schedule or cancel further events
   }
   if (t > now_) now_ = t;

@@ -54,9 +54,13 @@ class Scheduler {
   void advance(Time d) { advance_to(now_ + d); }
 
   std::optional<Time> next_event_time() const;
+  // Events run so far: a runner that saw the same count before and after a stretch of accesses
+  // knows nothing scheduled changed the board meanwhile.
+  std::uint64_t events_run() const { return events_run_; }
 
  private:
   Time now_ = 0;
+  std::uint64_t events_run_ = 0;
   EventId next_id_ = 1;
   // Keyed by (time, id): ids grow, so equal times keep scheduling order.
   std::map<std::pair<Time, EventId>, std::function<void()>> queue_;

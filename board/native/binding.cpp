@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -72,7 +73,13 @@ Binding& Binding::current() {
   return *g_current;
 }
 
+void Binding::set_skip_polling(bool on) {
+  skip_polling_ = on;
+  forget_polling();
+}
+
 RunResult Binding::run(const std::function<void()>& firmware) {
+  forget_polling();
   RunResult result;
   try {
     firmware();
@@ -107,12 +114,42 @@ void Binding::deliver_exceptions() {
     if (handler == nullptr) {
       throw Stop(StopReason::Fault, describe("exception taken with no handler but an endless loop: number", static_cast<std::uint32_t>(*exception)));
     }
+    forget_polling();
     in_delivery_ = true;
     board_.time().advance(board_.core_cycles(costs_.exception_cycles));
     handler();
     in_delivery_ = false;
     core.exception_return(*exception);
   }
+}
+
+void Binding::watch_read(std::uint32_t address, std::uint32_t value, unsigned size, std::uint32_t cycles) {
+  if (!skip_polling_ || in_delivery_) return;
+  // Only reads made since the last event can predict the next ones.
+  const std::uint64_t events = board_.time().events_run();
+  if (events != watched_events_) {
+    watch_.forget();
+    watched_events_ = events;
+  }
+  watch_.note(PollingWatch::Read{address, value, static_cast<std::uint8_t>(size), board_.core_cycles(cycles)});
+}
+
+void Binding::skip_wait() {
+  if (!skip_polling_ || in_delivery_ || board_.time().events_run() != watched_events_) return;
+  const std::optional<model::Time> period = watch_.period();
+  if (!period) return;
+  // Nothing can change a watched read before the next event, and no access may reach the time
+  // limit unseen: whole repetitions that end strictly before both are the same accesses with the
+  // same values, only not executed.
+  const model::Time now = board_.now();
+  model::Time bound = time_limit_;
+  if (const auto next = board_.time().next_event_time()) bound = std::min(bound, *next);
+  if (bound <= now) return;
+  const model::Time repetitions = (bound - now - 1) / *period;
+  if (repetitions == 0) return;
+  board_.time().advance_to(now + repetitions * *period);
+  ++skipped_.waits;
+  skipped_.time += repetitions * *period;
 }
 
 std::uint32_t Binding::read(std::uint32_t address, unsigned size) {
@@ -122,11 +159,18 @@ std::uint32_t Binding::read(std::uint32_t address, unsigned size) {
   } catch (const model::BusError& e) {
     throw Stop(StopReason::Fault, e.what());
   }
+  if (board_.bus().steady_read(address)) {
+    watch_read(address, value, size, costs_.register_access_cycles);
+  } else {
+    forget_polling();
+  }
   spend(costs_.register_access_cycles);
+  skip_wait();
   return value;
 }
 
 void Binding::write(std::uint32_t address, std::uint32_t value, unsigned size) {
+  forget_polling();
   try {
     board_.bus().write(address, value, size);
   } catch (const model::BusError& e) {
@@ -136,11 +180,13 @@ void Binding::write(std::uint32_t address, std::uint32_t value, unsigned size) {
 }
 
 void Binding::set_primask(std::uint32_t value) {
+  forget_polling();
   board_.core().primask = value & 1u;
   spend(1);  // unmasking lets a pending SysTick in at once, as on the core
 }
 
 void Binding::nop() {
+  forget_polling();
   if (board_.core().primask != 0) {
     // Nothing can leave a loop that has masked interrupts: the firmware has stopped for good.
     throw Stop(StopReason::MaskedSpin, "endless loop with interrupts masked");
@@ -152,11 +198,18 @@ void Binding::nop() {
   spend(costs_.nop_cycles);
 }
 
-void Binding::barrier() { spend(1); }
+void Binding::barrier() {
+  forget_polling();
+  spend(1);
+}
 
 std::uint32_t Binding::get_tick() {
+  // The tick is read after its cost: a SysTick taken meanwhile is already counted.
   spend(costs_.get_tick_cycles);
-  return uwTick;
+  const std::uint32_t tick = uwTick;
+  watch_read(0, tick, 0, costs_.get_tick_cycles);
+  skip_wait();
+  return tick;
 }
 
 void Binding::start_image(std::uint32_t main_stack, std::uint32_t entry) {

@@ -7,6 +7,16 @@
 // Binding::run helper turns into a RunResult: the hand-off, an endless loop with interrupts
 // masked (Error_Handler), a fault, or the virtual time limit. A test therefore never ends by
 // hanging.
+//
+// Polling skip: a wait for a flag or for the tick costs one access after another in virtual
+// time, which is host time too. When the last reads repeat identically (see PollingWatch) and
+// nothing can change what they return before the next scheduled event, the binding moves time on
+// by whole repetitions to just before that event (or the time limit): the firmware's next access
+// happens at the very virtual time it would have without the skip and reads the same values. The
+// one assumption is the watch's: a loop of such reads that includes the tick leaves only when a
+// read changes, which is what a wait bounded by a timeout does. Code that counts its turns or
+// looks at anything besides the device (a test loop watching board time) breaks it: switch the
+// skip off there.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +26,7 @@
 
 #include "model/board.h"
 #include "model/run.h"
+#include "native/polling_watch.h"
 
 namespace ovrimo::native {
 
@@ -59,6 +70,16 @@ class Binding {
   void set_time_limit(model::Time limit) { time_limit_ = limit; }
   model::Time time_limit() const { return time_limit_; }
 
+  // See the polling skip above; on by default.
+  void set_skip_polling(bool on);
+  bool skip_polling() const { return skip_polling_; }
+  // Waits skipped so far and the virtual time they covered.
+  struct Skipped {
+    std::uint64_t waits = 0;
+    model::Time time = 0;
+  };
+  const Skipped& skipped() const { return skipped_; }
+
   // Calls `firmware` and reports how it ended.
   RunResult run(const std::function<void()>& firmware);
 
@@ -79,11 +100,19 @@ class Binding {
  private:
   void deliver_exceptions();
   void check_time_limit();
+  // Polling skip: every access either extends the watched run of steady reads or ends it.
+  void watch_read(std::uint32_t address, std::uint32_t value, unsigned size, std::uint32_t cycles);
+  void forget_polling() { watch_.forget(); }
+  void skip_wait();
 
   model::Board& board_;
   Costs costs_;
   model::Time time_limit_;
   bool in_delivery_ = false;
+  bool skip_polling_ = true;
+  PollingWatch watch_;
+  std::uint64_t watched_events_ = 0;  // the scheduler's event count when the run began
+  Skipped skipped_;
 };
 
 }  // namespace ovrimo::native

@@ -126,8 +126,13 @@ void xmodem_receive(void) {
           status = xmodem_error_handler(&error_number, X_MAX_ERRORS);
           break;
         }
-        if ((x_first_packet_received != 0U) &&
-            (flash_write(FLASH_APP_START_ADDRESS, x_vector_words, 4U) != FLASH_OK)) {
+        // Once the region has been erased, only a first block taken in this transfer gives it
+        // vectors: with none (the first block refused, then EOT) there is no image, and the
+        // words held back are those of an earlier transfer, which would start erased flash.
+        const bool erased_without_image =
+            (x_first_packet_received != 0U) && (xmodem_actual_flash_address == FLASH_APP_START_ADDRESS);
+        if (erased_without_image || ((x_first_packet_received != 0U) &&
+                                     (flash_write(FLASH_APP_START_ADDRESS, x_vector_words, 4U) != FLASH_OK))) {
           // The image cannot start: tell the sender it failed rather than acknowledge its end.
           (void)uart_transmit_ch(X_CAN);
           (void)uart_transmit_ch(X_CAN);

@@ -13,10 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "hal.h"
-#include "hal_flash.h"
-#include "hal_uart.h"
-#include "main.h"
+#include "firmware_globals.h"
 #include "model/board.h"
 #include "native/binding.h"
 
@@ -43,16 +40,6 @@ inline constexpr std::uint32_t kAppStart = app_image::kBase;
 inline constexpr std::uint32_t kAppStack = APP_STACK_HIGHEST;
 inline constexpr std::uint32_t kAppEntry = 0x08010401;
 inline constexpr std::uint32_t kPage = 0x2000;
-
-// Firmware globals outlive a test; put back the values the chip starts with.
-inline void reset_firmware_globals() {
-  uwTick = 0;
-  uwTickPrio = 1U << __NVIC_PRIO_BITS;
-  uwTickFreq = HAL_TICK_FREQ_DEFAULT;
-  SystemCoreClock = MSI_VALUE;
-  pFlash = FLASH_ProcessTypeDef{HAL_UNLOCKED, HAL_FLASH_ERROR_NONE, 0U, 0U, FLASH_BANK_1, 0U, 0U};
-  huart2 = UART_HandleTypeDef{};
-}
 
 // An application image of `size` bytes: a usable stack pointer and entry in its first two words,
 // then a pattern that differs from block to block and from one image to the next.

@@ -260,6 +260,27 @@ TEST_F(XmodemReceiver, EotWithNoUsableImageEndsTheTransferAsFailed) {
   EXPECT_EQ(board.gpio('F').output_level(0), true);  // BOOT_STATUS still high: nothing shut down
 }
 
+TEST_F(XmodemReceiver, EotAfterTheRegionWasErasedWithNoBlockTakenCancelsInsteadOfStartingOldVectors) {
+  // An earlier transfer, back at the menu, took block 1 (usable vectors) and was then cancelled.
+  XmodemSender first;
+  first.add_image(app_image(128, 20), {128});
+  first.add_cancel(1);
+  ASSERT_EQ(receive(first).reason, native::StopReason::Returned);
+  board.usart2().detach();
+  // The retry: block 1 arrives whole with a bad CRC (the region is erased), then the sender ends.
+  auto frame = XmodemSender::frame(XmodemSender::kSoh, 1, app_image(128, 21));
+  frame.back() ^= 0x01;
+  XmodemSender sender;
+  sender.add_raw(frame);
+  sender.add_eot();
+
+  const native::RunResult result = receive(sender);
+  ASSERT_EQ(result.reason, native::StopReason::Returned) << result.detail;
+  EXPECT_EQ(sender.received(), "C" + kNak + kCanCan);
+  EXPECT_FALSE(board.core().handoff.has_value());
+  EXPECT_TRUE(flash_erased(kAppStart, 0x080FE000 - kAppStart));
+}
+
 TEST_F(XmodemReceiver, VectorWordsThatFailToProgramAtEotCancelInsteadOfAcknowledging) {
   // Every block is taken; only the held-back first quad-word, written at EOT, refuses.
   board.flash().fail_program(kAppStart);
