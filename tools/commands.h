@@ -22,5 +22,7 @@ void add_bench_command(CLI::App& app, CommandRunner& run);
 void add_image_command(CLI::App& app, CommandRunner& run);
 // `ovrimo upload`: updates boards over their serial ports.
 void add_upload_command(CLI::App& app, CommandRunner& run);
+// `ovrimo power-cut`: power cuts at many points of an update, and what the board does after each.
+void add_power_cut_command(CLI::App& app, CommandRunner& run);
 
 }  // namespace ovrimo::tools
