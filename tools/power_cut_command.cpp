@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <limits>
 #include <map>
+#include <numeric>
 #include <memory>
 #include <string>
 #include <thread>
@@ -37,6 +38,12 @@ std::atomic<bool> g_interrupt{false};
 extern "C" void interrupt_campaign(int) { g_interrupt.store(true); }
 
 using Clock = std::chrono::steady_clock;
+
+std::uint32_t bit_reversed(std::uint32_t v) {
+  std::uint32_t out = 0;
+  for (int bit = 0; bit < 32; ++bit, v >>= 1) out = (out << 1) | (v & 1u);
+  return out;
+}
 
 std::string duration_text(double seconds) {
   char text[32];
@@ -193,13 +200,22 @@ int run_power_cut(const PowerCutOptions& o) {
                points.size(), o.jobs, follow_text.c_str());
 
   results.resize(points.size());
+  std::vector<bool> done(points.size(), false);
+  // Taken in an order that covers the whole update early on, so that an interrupted campaign
+  // still says something about every part of it.
+  std::vector<std::size_t> order(points.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+    return bit_reversed(static_cast<std::uint32_t>(a)) < bit_reversed(static_cast<std::uint32_t>(b));
+  });
   Progress progress(points.size(), Clock::now());
   std::vector<std::thread> workers;
   for (unsigned j = 0; j < o.jobs; ++j) {
     workers.emplace_back([&] {
       for (;;) {
-        const std::size_t i = next.fetch_add(1);
-        if (i >= points.size() || stopper.stopped()) return;
+        const std::size_t n = next.fetch_add(1);
+        if (n >= points.size() || stopper.stopped()) return;
+        const std::size_t i = order[n];
         CutResult r;
         try {
           r = campaign->run(points[i], followed(i), &stopper);
@@ -212,6 +228,7 @@ int run_power_cut(const PowerCutOptions& o) {
         }
         const std::lock_guard lock(mutex);
         results[i] = r;
+        done[i] = true;
         ++completed;
         bad += sound(r) ? 0 : 1;
         if (!sound(r) || o.verbose) progress.interrupt_line();
@@ -229,16 +246,17 @@ int run_power_cut(const PowerCutOptions& o) {
   for (auto& w : workers) w.join();
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);
-  if (stopper.stopped()) {
-    std::fprintf(stderr, "\novrimo power-cut: interrupted after %zu of %zu cuts\n", completed, points.size());
-    return kInterrupted;
-  }
+  const bool interrupted = stopper.stopped();
+  if (interrupted) std::fprintf(stderr, "\novrimo power-cut: interrupted after %zu of %zu cuts; the table shows those\n", completed, points.size());
   const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+  std::vector<CutResult> finished;
+  for (std::size_t i = 0; i < points.size(); ++i)
+    if (done[i]) finished.push_back(results[i]);
 
   std::map<CutKind, Row> rows;
   Row total;
   std::map<std::string, std::size_t> spread_landing;
-  for (const CutResult& r : results) {
+  for (const CutResult& r : finished) {
     rows[r.point.kind].add(r);
     total.add(r);
     if (r.point.kind == CutKind::Spread)
@@ -252,7 +270,7 @@ int run_power_cut(const PowerCutOptions& o) {
                                ? " and an update from there"
                                : " and, for " + std::to_string(follow_ups) + " of them, an update from there";
   std::printf("Power cut during the update %s -> %s: %zu cut points, each followed by a power-on from the flash it left%s\n\n",
-              old_v ? to_string(*old_v).c_str() : "?", new_v ? to_string(*new_v).c_str() : "?", points.size(),
+              old_v ? to_string(*old_v).c_str() : "?", new_v ? to_string(*new_v).c_str() : "?", finished.size(),
               then.c_str());
   std::printf("%-36s %5s %7s %8s %8s %8s %5s %11s %10s\n", "cut aimed at", "cuts", "on aim", "old app", "new app",
               "prompt", "bad", "broken ECC", "follow-up");
@@ -266,7 +284,8 @@ int run_power_cut(const PowerCutOptions& o) {
   for (const auto& [where, count] : spread_landing) fell += (fell.empty() ? "" : ", ") + std::to_string(count) + " in " + where;
   if (!fell.empty()) std::printf("The spread cuts fell: %s.\n", fell.c_str());
   std::printf("Wall time %s (%.1f s per cut with %u jobs).\n", duration_text(wall).c_str(),
-              wall / static_cast<double>(std::max<std::size_t>(points.size(), 1)) * o.jobs, o.jobs);
+              wall / static_cast<double>(std::max<std::size_t>(finished.size(), 1)) * o.jobs, o.jobs);
+  if (interrupted) return kInterrupted;
   return bad == 0 ? kAllSound : kDefects;
 }
 
