@@ -237,14 +237,9 @@ RunStopper::Registration::~Registration() {
 // ---------------------------------------------------------------------------------------------
 
 PowerCutCampaign::PowerCutCampaign(UpdateDemoOptions update) : update_(std::move(update)) {
-  constexpr std::uintmax_t kAboveBootloader = model::FlashArray::kBase + model::FlashArray::kSize - app_image::kBase;
-  try {
-    bootloader_ = emu::ElfImage::read_file(update_.bootloader);
-  } catch (const std::exception& e) {
-    throw InputFileError(e.what());
-  }
-  old_image_ = read_input_file(update_.from, kAboveBootloader, "the flash above the bootloader");
-  new_image_ = read_input_file(update_.to, kAboveBootloader, "the flash above the bootloader");
+  bootloader_ = read_image_for(update_.bootloader, whole_flash(model::FlashArray::kBase, true));
+  old_image_ = read_image_for(update_.from, flash_above_bootloader()).bytes;
+  new_image_ = read_image_for(update_.to, flash_above_bootloader()).bytes;
 }
 
 UpdateTimeline PowerCutCampaign::record(RunStopper* stopper) const {
@@ -287,7 +282,7 @@ PowerOnOutcome PowerCutCampaign::power_on(const model::FlashContents& flash, std
                                           model::FlashContents* after, RunStopper* stopper) const {
   model::Board board;
   emu::Emulator emulator(board);
-  emulator.load_elf(bootloader_);  // for its symbols: the flash is replaced as a whole
+  program_flash(emulator, bootloader_);  // for its symbols: the flash is replaced as a whole
   board.flash_array().restore(flash);
   emulator.reset();
 

@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "emu/elf.h"
 #include "emu/emulator.h"
+#include "image_file.h"
 #include "model/flash.h"
 #include "update_demo.h"
 
@@ -139,7 +139,7 @@ class PowerCutCampaign {
   static bool holds(const model::FlashContents& flash, const std::vector<std::uint8_t>& image);
 
   UpdateDemoOptions update_;
-  emu::ElfImage bootloader_;
+  AppImage bootloader_;
   std::vector<std::uint8_t> old_image_;
   std::vector<std::uint8_t> new_image_;
 };
