@@ -24,5 +24,7 @@ void add_image_command(CLI::App& app, CommandRunner& run);
 void add_upload_command(CLI::App& app, CommandRunner& run);
 // `ovrimo soak`: many updates over a noisy line, every outcome checked.
 void add_soak_command(CLI::App& app, CommandRunner& run);
+// `ovrimo power-cut`: power cuts at many points of an update, and what the board does after each.
+void add_power_cut_command(CLI::App& app, CommandRunner& run);
 
 }  // namespace ovrimo::tools

@@ -15,12 +15,13 @@ int main(int argc, char** argv) {
   ovrimo::tools::add_image_command(app, run);
   ovrimo::tools::add_upload_command(app, run);
   ovrimo::tools::add_soak_command(app, run);
+  ovrimo::tools::add_power_cut_command(app, run);
   if (argc > 1 && argv[1][0] != '-') {
     // CLI11 would only say that a subcommand is required.
     try {
       (void)app.get_subcommand(argv[1]);
     } catch (const CLI::OptionNotFound&) {
-      std::fprintf(stderr, "ovrimo: no command \"%s\"; the commands are board, demo, bench, image, upload and soak (ovrimo --help)\n",
+      std::fprintf(stderr, "ovrimo: no command \"%s\"; the commands are board, demo, bench, image, upload, soak and power-cut (ovrimo --help)\n",
                    argv[1]);
       return 1;
     }

@@ -181,7 +181,8 @@ UpdateDemo::UpdateDemo(UpdateDemoOptions options) : options_(std::move(options))
   // A larger image than the application region may still be sent, to see it refused; only one
   // that cannot be in flash above the bootloader is a mistake of the command line.
   const AppImage bootloader = read_image_for(options_.bootloader, whole_flash(model::FlashArray::kBase, true));
-  const AppImage from = read_image_for(options_.from, flash_above_bootloader());
+  AppImage from;
+  if (!options_.flash) from = read_image_for(options_.from, flash_above_bootloader());
   const AppImage to = read_image_for(options_.to, flash_above_bootloader());
   for (std::size_t size : options_.block_sizes)
     if (size != 128 && size != 1024) throw InputFileError("block sizes are 128 or 1024, not " + std::to_string(size));
@@ -195,9 +196,10 @@ UpdateDemo::UpdateDemo(UpdateDemoOptions options) : options_(std::move(options))
   emulator_options.skip_waits = options_.skip_waits;
   emulator_ = std::make_unique<emu::Emulator>(*board_, emulator_options);
   try {
-    program_flash(*emulator_, bootloader);
+    program_flash(*emulator_, bootloader);  // its symbols too, for fault reports, in either case
     require_vector_table(*emulator_, model::FlashArray::kBase, options_.bootloader.string(), bootloader);
-    program_flash(*emulator_, from);
+    if (options_.flash) board_->flash_array().restore(*options_.flash);
+    else program_flash(*emulator_, from);
   } catch (const std::exception& e) {
     throw InputFileError(e.what());
   }

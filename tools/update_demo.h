@@ -28,6 +28,9 @@ struct UpdateDemoOptions {
   // Images: ELF, Intel HEX or raw (the bootloader at 0x08000000, the applications at 0x08010000).
   std::filesystem::path bootloader;
   std::filesystem::path from;  // installed before power-on
+  // Instead of `from` on an otherwise erased board: the whole flash as a power cut left it,
+  // broken ECC included (the bootloader's own region too).
+  std::optional<model::FlashContents> flash;
   std::filesystem::path to;    // sent over XMODEM
   // Block sizes in order, repeated (128 or 1024 each).
   std::vector<std::size_t> block_sizes = {1024};

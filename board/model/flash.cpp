@@ -37,6 +37,15 @@ void FlashArray::mend_ecc(std::uint32_t offset, std::uint32_t size) {
   ecc_broken_.erase(ecc_broken_.lower_bound(offset), ecc_broken_.lower_bound(offset + size));
 }
 
+void FlashArray::restore(FlashContents contents) {
+  if (contents.bytes.size() != kSize) throw std::invalid_argument("flash contents of another size than the array");
+  if (!contents.broken_ecc.empty() && *contents.broken_ecc.rbegin() >= kSize)
+    throw std::invalid_argument("broken ECC outside the array");
+  bytes_ = std::move(contents.bytes);
+  ecc_broken_.clear();
+  for (std::uint32_t offset : contents.broken_ecc) break_ecc(offset);
+}
+
 namespace {
 
 constexpr std::uint32_t kQuadWord = 16;
@@ -323,11 +332,32 @@ void FlashController::program_buffer() {
 }
 
 void FlashController::begin(Operation op, Time duration) {
-  op.ends = scheduler_.now() + duration;
+  op.started = scheduler_.now();
+  op.ends = op.started + duration;
   running_ = std::move(op);
   schedule_finish();
   update_status();
+  if (const auto started = describe(running_))
+    for (auto& listener : start_listeners_) listener(*started);
 }
+
+std::optional<FlashOperation> FlashController::describe(const Operation& op) {
+  FlashOperation out;
+  switch (op.kind) {
+    case OpKind::None: return std::nullopt;
+    case OpKind::Program: out.kind = FlashOperation::Kind::Program; break;
+    case OpKind::Burst: out.kind = FlashOperation::Kind::Burst; break;
+    case OpKind::PageErase: out.kind = FlashOperation::Kind::PageErase; break;
+    case OpKind::MassErase: out.kind = FlashOperation::Kind::MassErase; break;
+  }
+  out.address = FlashArray::kBase + op.offset;
+  out.size = op.size;
+  out.started = op.started;
+  out.ends = op.ends;
+  return out;
+}
+
+std::optional<FlashOperation> FlashController::running_operation() const { return describe(running_); }
 
 void FlashController::schedule_finish() {
   scheduler_.cancel(finish_event_);

@@ -58,6 +58,15 @@
 
 namespace ovrimo::model {
 
+// What a flash array holds across a power cycle: its bytes and which quad-words carry ECC bits
+// that match neither the old nor the new data (by array offset). A board restored from it reads
+// exactly what the board it was taken from had left, a double ECC error included.
+struct FlashContents {
+  std::vector<std::uint8_t> bytes;
+  std::set<std::uint32_t> broken_ecc;
+  bool operator==(const FlashContents&) const = default;
+};
+
 // 2 MB in two banks of 128 pages of 8 KB; erased bytes read 0xFF.
 class FlashArray : public BusTarget {
  public:
@@ -88,6 +97,10 @@ class FlashArray : public BusTarget {
   void mend_ecc(std::uint32_t offset, std::uint32_t size);
   const std::set<std::uint32_t>& broken_quad_words() const { return ecc_broken_; }
 
+  FlashContents contents() const { return FlashContents{bytes_, ecc_broken_}; }
+  // Throws std::invalid_argument for contents that are not those of a whole array.
+  void restore(FlashContents contents);
+
  private:
   std::vector<std::uint8_t> bytes_;
   std::set<std::uint32_t> ecc_broken_;
@@ -113,6 +126,17 @@ struct FlashOptionBytes {
   std::uint32_t nsbootadd0r = 0, nsbootadd1r = 0, secbootadd0r = 0;
   std::uint32_t secwm1r1 = 0, secwm1r2 = 0, wrp1ar = 0, wrp1br = 0;
   std::uint32_t secwm2r1 = 0, secwm2r2 = 0, wrp2ar = 0, wrp2br = 0;
+};
+
+// An erase or a program as the controller runs it: what, where (device address), and from when
+// until when BSY is set.
+struct FlashOperation {
+  enum class Kind { Program, Burst, PageErase, MassErase };
+  Kind kind = Kind::Program;
+  std::uint32_t address = 0;
+  std::uint32_t size = 0;
+  Time started = 0;
+  Time ends = 0;
 };
 
 // How an injected fault shows itself.
@@ -153,6 +177,13 @@ class FlashController : public Peripheral {
   void on_flash_changed(std::function<void(std::uint32_t address, std::uint32_t size)> listener) {
     change_listeners_.push_back(std::move(listener));
   }
+
+  // Called when a program or an erase starts (BSY set), before it can be cut or completed.
+  void on_operation_started(std::function<void(const FlashOperation&)> listener) {
+    start_listeners_.push_back(std::move(listener));
+  }
+  // The operation BSY stands for now, if any.
+  std::optional<FlashOperation> running_operation() const;
 
   // Called after a read reached a quad-word whose ECC does not match (the NMI of the chip).
   void on_ecc_error(std::function<void()> listener) { ecc_listener_ = std::move(listener); }
@@ -199,8 +230,10 @@ class FlashController : public Peripheral {
     std::uint32_t size = 0;
     unsigned banks = 0;        // mass erase: bit 0 bank 1, bit 1 bank 2 (physical)
     std::vector<std::uint8_t> data;
+    Time started = 0;
     Time ends = 0;
   };
+  static std::optional<FlashOperation> describe(const Operation& op);
 
   void nscr_written(std::uint32_t old_value, std::uint32_t written);
   void start_erase(std::uint32_t nscr);
@@ -251,6 +284,7 @@ class FlashController : public Peripheral {
   bool busy_held_ = false;
 
   std::vector<std::function<void(std::uint32_t, std::uint32_t)>> change_listeners_;
+  std::vector<std::function<void(const FlashOperation&)>> start_listeners_;
   std::function<void()> ecc_listener_;
   bool cut_breaks_ecc_ = true;
 };

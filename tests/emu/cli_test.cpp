@@ -177,7 +177,7 @@ TEST_F(Cli, MistakesOnTheCommandLineAreNamedAndRefused) {
       {board + " --until app --limit 1e30", "--limit 1e30: board time goes from above 0 to at most 10000000 s"},
       {board + " --until app --limit 0", "--limit 0: board time goes from above 0 to at most 10000000 s"},
       {"demo --limit -1", "--limit -1: board time goes from above 0"},
-      {"nonsense", "no command \"nonsense\"; the commands are board, demo, bench, image, upload and soak"},
+      {"nonsense", "no command \"nonsense\"; the commands are board, demo, bench, image, upload, soak and power-cut"},
   };
   for (const auto& m : mistakes) {
     Outcome o = ovrimo(m.arguments);

@@ -1,6 +1,7 @@
 // The flash controller and array as a driver meets them through the bus.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "model/board.h"
@@ -339,11 +340,33 @@ TEST_F(FlashModel, ACutProgramBreaksTheEccOfItsQuadWordUntilThePageIsErased) {
   constexpr std::uint32_t kEccr = 0x40022030, kEccd = 1u << 31, kBkEcc = 1u << 21;
   constexpr std::uint32_t kIcacheCr = 0x40030400;
   unlock();
+  std::vector<FlashOperation> started;
+  flash.on_operation_started([&started](const FlashOperation& op) { started.push_back(op); });
   program(kApp + 0x40, 0x01020304);
+  const auto running = flash.running_operation();
+  ASSERT_TRUE(running.has_value());
+  EXPECT_EQ(running->kind, FlashOperation::Kind::Program);
+  EXPECT_EQ(running->address, kApp + 0x40);
+  EXPECT_EQ(running->ends - running->started, flash.timing().quad_word_program);
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(started[0].started, running->started);
   board.power_on_reset();  // BSY still set: the program is cut
+  EXPECT_FALSE(flash.running_operation().has_value());
   EXPECT_NE(board.flash_array().word(kApp + 0x40), 0x01020304u);
   EXPECT_NE(board.flash_array().word(kApp + 0x40), 0xFFFFFFFFu);
   EXPECT_FALSE(board.core().is_pending(kExcNmi));
+
+  // Another board restored from what the cut left reads the same bytes with the same broken ECC.
+  {
+    Board next;
+    next.flash_array().restore(board.flash_array().contents());
+    EXPECT_EQ(next.flash_array().contents(), board.flash_array().contents());
+    EXPECT_EQ(next.bus().read(kApp + 0x30, 4), 0xFFFFFFFFu);
+    EXPECT_FALSE(next.core().is_pending(kExcNmi));
+    (void)next.bus().read(kApp + 0x44, 4);
+    EXPECT_TRUE(next.core().is_pending(kExcNmi));
+    EXPECT_THROW(next.flash_array().restore(FlashContents{std::vector<std::uint8_t>(16, 0xFF), {}}), std::invalid_argument);
+  }
 
   EXPECT_EQ(bus.read(kApp + 0x30, 4), 0xFFFFFFFFu);  // the quad-word before is intact
   EXPECT_FALSE(board.core().is_pending(kExcNmi));
