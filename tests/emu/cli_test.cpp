@@ -48,8 +48,13 @@ TEST_F(Cli, TheFlashFileKeepsTheApplicationAcrossPowerCycles) {
   const std::string saved = slurp(flash);
   ASSERT_EQ(saved.size(), 2u * 1024 * 1024);
   EXPECT_EQ(saved.substr(0x10000, 0x80000), slurp(app));
+  // The raw binary fills the gaps between the linked sections with zeros; the HEX file leaves them
+  // out, so there the flash stays erased.
   const std::string bootloader_bin = slurp(firmware_file("bootloader.bin"));
-  EXPECT_EQ(saved.substr(0, bootloader_bin.size()), bootloader_bin);
+  std::size_t differing = 0;
+  for (std::size_t i = 0; i < bootloader_bin.size(); ++i)
+    if (saved[i] != bootloader_bin[i] && !(bootloader_bin[i] == '\0' && saved[i] == '\xFF')) ++differing;
+  EXPECT_EQ(differing, 0u);
 
   // Power on again with nothing but the flash file: the application is still there.
   Outcome second = ovrimo("board " + bootloader.string() + " --flash-file " + flash.string() + " --until app --limit 30");
