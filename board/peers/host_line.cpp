@@ -2,10 +2,12 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -97,7 +99,26 @@ PseudoTerminal::PseudoTerminal() {
 }
 
 PseudoTerminal::~PseudoTerminal() {
-  if (slave_ >= 0) ::close(slave_);
+  // Closing the master hangs the line up, and a hang-up throws away what the client has not read
+  // yet: the last bytes of the board's last line would be lost to a client that reads a moment
+  // late. So give a client that is still reading the time to take them; a queue that stops
+  // shrinking has nobody reading it.
+  if (slave_ >= 0) {
+    using Clock = std::chrono::steady_clock;
+    const auto give_up = Clock::now() + std::chrono::seconds(2);
+    auto progress = Clock::now();
+    int last = -1;
+    for (int queued = 0; ::ioctl(slave_, FIONREAD, &queued) == 0 && queued > 0;) {
+      const auto now = Clock::now();
+      if (queued != last) {
+        last = queued;
+        progress = now;
+      }
+      if (now >= give_up || now - progress > std::chrono::milliseconds(250)) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ::close(slave_);
+  }
   if (master_ >= 0) ::close(master_);
 }
 

@@ -12,6 +12,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "app_image.h"
 #include "emu/emulator.h"
@@ -87,19 +88,29 @@ TEST_F(HostLine, OutputLeavesAndInputArrivesAtTheLineRateWhileTimeKeepsToRealTim
   EXPECT_FALSE(peer.input_in_flight());
 }
 
-TEST_F(HostLine, APseudoTerminalCarriesBothDirections) {
-  PseudoTerminal pty;
-  ASSERT_FALSE(pty.path().empty());
-  const int client = ::open(pty.path().c_str(), O_RDWR | O_NOCTTY);
-  ASSERT_GE(client, 0) << pty.path();
-  HostLinePeer peer(pty.fd(), pty.fd());
+TEST_F(HostLine, APseudoTerminalCarriesBothDirectionsAndKeepsItsLastBytesForALateReader) {
+  auto pty = std::make_unique<PseudoTerminal>();
+  ASSERT_FALSE(pty->path().empty());
+  const int client = ::open(pty->path().c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(client, 0) << pty->path();
+  HostLinePeer peer(pty->fd(), pty->fd());
   board.usart2().attach(peer);
   emu->set_real_time_source(&peer);
 
   ASSERT_EQ(::write(client, "Y", 1), 1);
   emu->set_time_limit(board.now() + 20 * model::kMillisecond);
   EXPECT_EQ(emu->run().reason, StopReason::TimeLimit);
-  EXPECT_EQ(drain(client), "Ovrimo sample application 01.02.03, bootloader 00.00.00\r\n");
+  board.usart2().detach();
+  // The board goes away before the client has read its line: the line must still reach it.
+  std::thread close_line([&] { pty.reset(); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  std::string got;
+  for (int turn = 0; turn < 100 && got.size() < 58; ++turn) {
+    got += drain(client);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  close_line.join();
+  EXPECT_EQ(got, "Ovrimo sample application 01.02.03, bootloader 00.00.00\r\n");
   ASSERT_EQ(peer.bytes_to_device(), 1u);
   const auto& log = board.usart2().line_log();
   const auto it = std::find_if(log.begin(), log.end(), [](const model::LineByte& b) {
