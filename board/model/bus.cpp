@@ -22,8 +22,14 @@ void Bus::map(std::string name, std::uint32_t base, std::uint32_t size, BusTarge
 }
 
 const Bus::Region* Bus::find(std::uint32_t address) const {
-  for (const Region& r : regions_)
-    if (address - r.base < r.size) return &r;
+  if (last_found_ < regions_.size() && address - regions_[last_found_].base < regions_[last_found_].size)
+    return &regions_[last_found_];
+  for (std::size_t i = 0; i < regions_.size(); ++i) {
+    if (address - regions_[i].base < regions_[i].size) {
+      last_found_ = i;
+      return &regions_[i];
+    }
+  }
   return nullptr;
 }
 

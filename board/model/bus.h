@@ -76,6 +76,8 @@ class Bus {
   const Region* find(std::uint32_t address) const;
 
   std::vector<Region> regions_;
+  // Polling hits the same register over and over: the region found last is tried first.
+  mutable std::size_t last_found_ = 0;
   std::function<void(const BusAccess&)> observer_;
 };
 

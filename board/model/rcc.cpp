@@ -346,7 +346,7 @@ void Rcc::settle_switch() {
 
 Rcc::TreeSnapshot Rcc::snapshot() const {
   using O = PllOutput;
-  return TreeSnapshot{{sysclk_hz(), hclk_hz(), pclk1_hz(), pclk2_hz(), pclk3_hz(), systick_external_hz(),
+  return TreeSnapshot{{sysclk_hz(), computed_hclk_hz(), pclk1_hz(), pclk2_hz(), pclk3_hz(), systick_external_hz(),
                        usart_kernel_hz(kUsart1), usart_kernel_hz(kUsart2), usart_kernel_hz(kUsart3),
                        usart_kernel_hz(kUart4), usart_kernel_hz(kUart5), usart_kernel_hz(kLpuart1), msis_hz(),
                        msik_hz(), hsi16_hz(), hsi48_hz(), hse_hz(), lsi_hz(), lse_hz(), pll_hz(1, O::P),
@@ -437,26 +437,26 @@ std::uint32_t Rcc::source_hz(std::uint32_t sw) const {
 
 std::uint32_t Rcc::sysclk_hz() const { return source_hz((value(kCfgr1) & kSwsMask) >> kSwsPos); }
 
-std::uint32_t Rcc::hclk_hz() const { return sysclk_hz() >> kAhbShift[value(kCfgr2) & 0xFu]; }
+std::uint32_t Rcc::computed_hclk_hz() const { return sysclk_hz() >> kAhbShift[value(kCfgr2) & 0xFu]; }
 
 std::uint32_t Rcc::pclk1_hz() const {
   if (bit(kCfgr2, kApb1Dis)) return 0;
-  return hclk_hz() >> kApbShift[(value(kCfgr2) >> 4) & 0x7u];
+  return computed_hclk_hz() >> kApbShift[(value(kCfgr2) >> 4) & 0x7u];
 }
 
 std::uint32_t Rcc::pclk2_hz() const {
   if (bit(kCfgr2, kApb2Dis)) return 0;
-  return hclk_hz() >> kApbShift[(value(kCfgr2) >> 8) & 0x7u];
+  return computed_hclk_hz() >> kApbShift[(value(kCfgr2) >> 8) & 0x7u];
 }
 
 std::uint32_t Rcc::pclk3_hz() const {
   if (bit(kCfgr3, kApb3Dis)) return 0;
-  return hclk_hz() >> kApbShift[(value(kCfgr3) >> 4) & 0x7u];
+  return computed_hclk_hz() >> kApbShift[(value(kCfgr3) >> 4) & 0x7u];
 }
 
 std::uint32_t Rcc::systick_external_hz() const {
   switch ((value(kCcipr1) >> 22) & 0x3u) {
-    case 0: return hclk_hz() / 8;
+    case 0: return computed_hclk_hz() / 8;
     case 1: return lsi_hz();
     case 2: return lse_hz();
     default: return 0;  // reserved selection: no clock

@@ -56,7 +56,9 @@ class Rcc : public Peripheral {
 
   // Clock tree, computed from the registers (0 for a clock that is off).
   std::uint32_t sysclk_hz() const;
-  std::uint32_t hclk_hz() const;
+  // The core clock is asked for at every access the core makes, so it is kept from the last
+  // change of the tree: every register write and every ready flag or clock switch settles it.
+  std::uint32_t hclk_hz() const { return last_tree_.hz[kHclkInTree]; }
   std::uint32_t pclk1_hz() const;
   std::uint32_t pclk2_hz() const;
   std::uint32_t pclk3_hz() const;
@@ -129,6 +131,8 @@ class Rcc : public Peripheral {
   void cancel_all();
   void notify_if_changed();
 
+  std::uint32_t computed_hclk_hz() const;
+  static constexpr std::size_t kHclkInTree = 1;
   struct TreeSnapshot {
     std::array<std::uint32_t, 28> hz{};
     bool operator==(const TreeSnapshot&) const = default;

@@ -80,6 +80,7 @@ void Binding::set_skip_polling(bool on) {
 
 RunResult Binding::run(const std::function<void()>& firmware) {
   forget_polling();
+  exceptions_may_have_changed();
   RunResult result;
   try {
     firmware();
@@ -100,7 +101,7 @@ void Binding::check_time_limit() {
 void Binding::spend(std::uint32_t cycles) {
   board_.time().advance(board_.core_cycles(cycles));
   check_time_limit();
-  deliver_exceptions();
+  if (exceptions_checked_ != board_.time().events_run()) deliver_exceptions();
 }
 
 void Binding::deliver_exceptions() {
@@ -114,13 +115,14 @@ void Binding::deliver_exceptions() {
     if (handler == nullptr) {
       throw Stop(StopReason::Fault, describe("exception taken with no handler but an endless loop: number", static_cast<std::uint32_t>(*exception)));
     }
-    forget_polling();
+    watch_.event();  // the loop it interrupted may well go on as before
     in_delivery_ = true;
     board_.time().advance(board_.core_cycles(costs_.exception_cycles));
     handler();
     in_delivery_ = false;
     core.exception_return(*exception);
   }
+  exceptions_checked_ = board_.time().events_run();
 }
 
 void Binding::watch_read(std::uint32_t address, std::uint32_t value, unsigned size, std::uint32_t cycles) {
@@ -128,7 +130,7 @@ void Binding::watch_read(std::uint32_t address, std::uint32_t value, unsigned si
   // Only reads made since the last event can predict the next ones.
   const std::uint64_t events = board_.time().events_run();
   if (events != watched_events_) {
-    watch_.forget();
+    watch_.event();
     watched_events_ = events;
   }
   watch_.note(PollingWatch::Read{address, value, static_cast<std::uint8_t>(size), board_.core_cycles(cycles)});
@@ -163,6 +165,7 @@ std::uint32_t Binding::read(std::uint32_t address, unsigned size) {
     watch_read(address, value, size, costs_.register_access_cycles);
   } else {
     forget_polling();
+    exceptions_may_have_changed();
   }
   spend(costs_.register_access_cycles);
   skip_wait();
@@ -171,6 +174,7 @@ std::uint32_t Binding::read(std::uint32_t address, unsigned size) {
 
 void Binding::write(std::uint32_t address, std::uint32_t value, unsigned size) {
   forget_polling();
+  exceptions_may_have_changed();
   try {
     board_.bus().write(address, value, size);
   } catch (const model::BusError& e) {
@@ -181,6 +185,7 @@ void Binding::write(std::uint32_t address, std::uint32_t value, unsigned size) {
 
 void Binding::set_primask(std::uint32_t value) {
   forget_polling();
+  exceptions_may_have_changed();
   board_.core().primask = value & 1u;
   spend(1);  // unmasking lets a pending SysTick in at once, as on the core
 }

@@ -99,6 +99,9 @@ class Binding {
 
  private:
   void deliver_exceptions();
+  // Pending exceptions change only through events, writes, PRIMASK and reads with side effects;
+  // between those the check before every access would find what it found last time.
+  void exceptions_may_have_changed() { exceptions_checked_ = kNotChecked; }
   void check_time_limit();
   // Polling skip: every access either extends the watched run of steady reads or ends it.
   void watch_read(std::uint32_t address, std::uint32_t value, unsigned size, std::uint32_t cycles);
@@ -112,6 +115,8 @@ class Binding {
   bool skip_polling_ = true;
   PollingWatch watch_;
   std::uint64_t watched_events_ = 0;  // the scheduler's event count when the run began
+  static constexpr std::uint64_t kNotChecked = ~std::uint64_t{0};
+  std::uint64_t exceptions_checked_ = kNotChecked;  // the event count when nothing was due
   Skipped skipped_;
 };
 

@@ -68,8 +68,9 @@ TEST_F(NativeBinding, RunsThatNeverReturnEndWithTheirReason) {
 
 TEST_F(NativeBinding, ExclusiveClearIsRetriedWhenAnExceptionComesBetweenLoadAndStore) {
   board.bus().write(kRccCier, 0x0000007Fu, 4);
-  // Make SysTick pending while the exclusive load is on the bus, once: the exception is taken
-  // right after it, which clears the monitor, so the first store-exclusive must fail.
+  // Make SysTick pending while the exclusive load is on the bus, once (an event due at once, as
+  // an interrupt arriving then): the exception is taken right after the load, which clears the
+  // monitor, so the first store-exclusive must fail.
   unsigned reads = 0, writes = 0;
   bool fired = false;
   board.bus().set_observer([&](const model::BusAccess& a) {
@@ -81,7 +82,7 @@ TEST_F(NativeBinding, ExclusiveClearIsRetriedWhenAnExceptionComesBetweenLoadAndS
     ++reads;
     if (!fired) {
       fired = true;
-      board.core().set_pending(model::kExcSysTick, true);
+      board.time().after(0, [&] { board.core().set_pending(model::kExcSysTick, true); });
     }
   });
   const std::uint32_t tick_before = uwTick;
