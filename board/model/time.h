@@ -7,8 +7,8 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <optional>
+#include <vector>
 #include <utility>
 
 namespace ovrimo::model {
@@ -62,9 +62,17 @@ class Scheduler {
   Time now_ = 0;
   std::uint64_t events_run_ = 0;
   EventId next_id_ = 1;
-  // Keyed by (time, id): ids grow, so equal times keep scheduling order.
-  std::map<std::pair<Time, EventId>, std::function<void()>> queue_;
-  std::map<EventId, Time> index_;
+  struct Event {
+    Time when;
+    EventId id;
+    std::function<void()> action;
+  };
+  // Ordered by (time, id) from head_ on: ids grow, so equal times keep scheduling order. A few
+  // events are pending at a time, most of them scheduled after all others, and one runs every
+  // few microseconds of board time: a flat array does that without allocating per event, which
+  // a tree did twice.
+  std::vector<Event> queue_;
+  std::size_t head_ = 0;
 };
 
 }  // namespace ovrimo::model

@@ -98,8 +98,15 @@ void Binding::check_time_limit() {
   if (board_.now() >= time_limit_) throw Stop(StopReason::TimeLimit, "virtual time limit reached");
 }
 
+model::Time Binding::cycles_time(std::uint32_t cycles) {
+  const std::uint32_t hz = board_.rcc().hclk_hz();
+  CycleCost& slot = cycle_costs_[cycles % cycle_costs_.size()];
+  if (slot.cycles != cycles || slot.hz != hz) slot = CycleCost{cycles, hz, board_.core_cycles(cycles)};
+  return slot.time;
+}
+
 void Binding::spend(std::uint32_t cycles) {
-  board_.time().advance(board_.core_cycles(cycles));
+  board_.time().advance(cycles_time(cycles));
   check_time_limit();
   if (exceptions_checked_ != board_.time().events_run()) deliver_exceptions();
 }
@@ -117,7 +124,7 @@ void Binding::deliver_exceptions() {
     }
     watch_.event();  // the loop it interrupted may well go on as before
     in_delivery_ = true;
-    board_.time().advance(board_.core_cycles(costs_.exception_cycles));
+    board_.time().advance(cycles_time(costs_.exception_cycles));
     handler();
     in_delivery_ = false;
     core.exception_return(*exception);
@@ -133,7 +140,7 @@ void Binding::watch_read(std::uint32_t address, std::uint32_t value, unsigned si
     watch_.event();
     watched_events_ = events;
   }
-  watch_.note(PollingWatch::Read{address, value, static_cast<std::uint8_t>(size), board_.core_cycles(cycles)});
+  watch_.note(PollingWatch::Read{address, value, static_cast<std::uint8_t>(size), cycles_time(cycles)});
 }
 
 void Binding::skip_wait() {

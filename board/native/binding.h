@@ -19,6 +19,7 @@
 // skip off there.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -103,6 +104,8 @@ class Binding {
   // between those the check before every access would find what it found last time.
   void exceptions_may_have_changed() { exceptions_checked_ = kNotChecked; }
   void check_time_limit();
+  // core_cycles() divides 128-bit numbers; the binding asks for the same few costs all the time.
+  model::Time cycles_time(std::uint32_t cycles);
   // Polling skip: every access either extends the watched run of steady reads or ends it.
   void watch_read(std::uint32_t address, std::uint32_t value, unsigned size, std::uint32_t cycles);
   void forget_polling() { watch_.forget(); }
@@ -118,6 +121,12 @@ class Binding {
   static constexpr std::uint64_t kNotChecked = ~std::uint64_t{0};
   std::uint64_t exceptions_checked_ = kNotChecked;  // the event count when nothing was due
   Skipped skipped_;
+  struct CycleCost {
+    std::uint32_t cycles = 0;
+    std::uint32_t hz = 0;
+    model::Time time = 0;
+  };
+  std::array<CycleCost, 8> cycle_costs_{};
 };
 
 }  // namespace ovrimo::native

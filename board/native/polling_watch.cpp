@@ -10,32 +10,37 @@ void PollingWatch::forget() {
 void PollingWatch::event() {
   count_ = 0;
   matches_.fill(0);
+  repeating_ = 0;
 }
 
 void PollingWatch::note(const Read& read) {
-  for (std::size_t k = 1; k <= kMaxPeriod; ++k) {
-    matches_[k] = (count_ >= k && back(k) == read) ? matches_[k] + 1 : 0;
+  repeating_ = 0;
+  const std::size_t reach = count_ < kMaxPeriod ? count_ : kMaxPeriod;
+  for (std::size_t k = 1; k <= reach; ++k) {
+    matches_[k] = back(k) == read ? matches_[k] + 1 : 0;
+    if (repeating_ == 0 && matches_[k] >= (kRepetitions - 1) * k) repeating_ = k;
   }
   kept_[count_ % kKept] = read;
   ++count_;
 }
 
 std::optional<model::Time> PollingWatch::period() {
-  for (std::size_t k = 1; k <= kMaxPeriod; ++k) {
-    if (matches_[k] < (kRepetitions - 1) * k) continue;
-    // The shortest repetition; any longer one is made of it, so it decides alone.
-    model::Time duration = 0;
-    bool reads_tick = false;
-    for (std::size_t d = 1; d <= k; ++d) {
-      duration += back(d).cost;
-      reads_tick = reads_tick || back(d).size == 0;
-    }
-    if (!reads_tick || duration == 0) return std::nullopt;
-    for (std::size_t d = k; d >= 1; --d) wait_[k - d] = back(d);
-    wait_length_ = k;
-    return duration;
-  }
+  if (repeating_ != 0) return repetition(repeating_);
   return same_wait_as_before_the_event();
+}
+
+// The shortest repetition decides alone: any longer one is made of it.
+std::optional<model::Time> PollingWatch::repetition(std::size_t k) {
+  model::Time duration = 0;
+  bool reads_tick = false;
+  for (std::size_t d = 1; d <= k; ++d) {
+    duration += back(d).cost;
+    reads_tick = reads_tick || back(d).size == 0;
+  }
+  if (!reads_tick || duration == 0) return std::nullopt;
+  for (std::size_t d = k; d >= 1; --d) wait_[k - d] = back(d);
+  wait_length_ = k;
+  return duration;
 }
 
 std::optional<model::Time> PollingWatch::same_wait_as_before_the_event() const {

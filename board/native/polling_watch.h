@@ -51,11 +51,14 @@ class PollingWatch {
   static constexpr std::size_t kKept = 2 * kMaxPeriod;
   const Read& back(std::size_t distance) const { return kept_[(count_ - distance) % kKept]; }
   std::optional<model::Time> same_wait_as_before_the_event() const;
+  std::optional<model::Time> repetition(std::size_t k);
 
   std::array<Read, kKept> kept_{};
   std::size_t count_ = 0;
   // matches_[k]: how many of the latest reads equal the read k places before them.
   std::array<std::size_t, kMaxPeriod + 1> matches_{};
+  // The shortest k whose matches make kRepetitions repetitions, 0 for none.
+  std::size_t repeating_ = 0;
   // The repetition of the last wait recognised, oldest read first; empty when forgotten.
   std::array<Read, kMaxPeriod> wait_{};
   std::size_t wait_length_ = 0;

@@ -401,8 +401,9 @@ void run_one(std::span<const std::uint8_t> data) {
   // 90 s: that path is the same for every input, so the run stops after kQuietEnd and the checks
   // below require that it is indeed only asking.
   // kSettle: what the receiver may still take to refuse the last frame (its data and CRC reads,
-  // the drain) and spend the rest of its error budget.
-  constexpr Time kQuietEnd = 10 * kSecond, kSettle = 5 * kSecond;
+  // the drain) and spend the rest of its error budget. After it, two seconds show at least two
+  // start requests (one a second) and nothing else; every millisecond of it costs a tick.
+  constexpr Time kSettle = 5 * kSecond, kQuietEnd = kSettle + 2 * kSecond;
   Time quiet_from = 0;
   std::function<void()> watch = [&] {
     const bool sender_done = (mode & 1u) ? (sender.state() != XmodemSender::State::WaitingStart &&
