@@ -67,12 +67,11 @@ class Scheduler {
     EventId id;
     std::function<void()> action;
   };
-  // Ordered by (time, id) from head_ on: ids grow, so equal times keep scheduling order. A few
-  // events are pending at a time, most of them scheduled after all others, and one runs every
-  // few microseconds of board time: a flat array does that without allocating per event, which
-  // a tree did twice.
+  // Ordered by (time, id) from the last element back: ids grow, so equal times keep scheduling
+  // order, and the next event is taken off the end. Most events are scheduled a little ahead,
+  // behind a hundred or so far ones (the sender's, the flash's), so they land near the end too.
+  // A flat array does this without allocating per event, which a tree did twice.
   std::vector<Event> queue_;
-  std::size_t head_ = 0;
 };
 
 }  // namespace ovrimo::model
