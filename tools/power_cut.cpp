@@ -45,6 +45,7 @@ class PointChooser {
   explicit PointChooser(const UpdateTimeline& t) : t_(t) {}
 
   std::vector<CutPoint> choose(std::size_t spread) {
+    before_erase();
     erases();
     programs();
     before_acks();
@@ -102,6 +103,15 @@ class PointChooser {
   // Aimed where no operation runs and the sender has had `acks` ACKs.
   void add_idle(CutKind kind, Time at, const std::string& what) {
     points_.push_back(CutPoint{kind, at, what, true, std::nullopt, acks_before(at)});
+  }
+
+  // Nothing of the old application is gone yet: the board must still start it.
+  void before_erase() {
+    const auto* first = find([](const FlashOperation& op) { return op.kind == FlashOperation::Kind::PageErase; });
+    if (first == nullptr || first->started <= t_.transfer_start) return;
+    add_idle(CutKind::BeforeErase, t_.transfer_start / 2, "halfway from power-on to the transfer's start");
+    add_idle(CutKind::BeforeErase, t_.transfer_start + (first->started - t_.transfer_start) / 2, "block 1 arriving");
+    add_idle(CutKind::BeforeErase, first->started - model::kMicrosecond, "just before the first erase");
   }
 
   void erases() {
@@ -188,6 +198,7 @@ bool same_operation(const std::optional<FlashOperation>& a, const std::optional<
 
 const char* to_string(CutKind kind) {
   switch (kind) {
+    case CutKind::BeforeErase: return "before the first erase";
     case CutKind::Erase: return "the middle of a page erase";
     case CutKind::Program: return "the middle of a quad-word program";
     case CutKind::BeforeAck: return "a block written, before its ACK";

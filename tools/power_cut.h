@@ -27,6 +27,7 @@ namespace ovrimo::tools {
 
 // What a cut point aims at.
 enum class CutKind {
+  BeforeErase,  // the old application still whole: booting, the prompt, block 1 arriving
   Erase,        // the middle of a page erase of the application region
   Program,      // the middle of a quad-word program
   BeforeAck,    // a block programmed and read back, its ACK not yet sent
@@ -35,7 +36,7 @@ enum class CutKind {
   HandOff,      // between the EOT's ACK and the new application's first line
   Spread,       // evenly spread over the transfer, wherever that falls
 };
-inline constexpr CutKind kCutKinds[] = {CutKind::Erase,       CutKind::Program, CutKind::BeforeAck, CutKind::Metadata,
+inline constexpr CutKind kCutKinds[] = {CutKind::BeforeErase, CutKind::Erase,       CutKind::Program, CutKind::BeforeAck, CutKind::Metadata,
                                         CutKind::AfterEotAck, CutKind::HandOff, CutKind::Spread};
 const char* to_string(CutKind kind);
 

@@ -303,7 +303,8 @@ void add_power_cut_command(CLI::App& app, CommandRunner& run) {
       "exactly that flash and answered 'N' (the path its 15 s timeout takes): it must start a complete\n"
       "application, old or new, or stay at its prompt with \"No valid application - please update.\". A fault, a hang, a jump into a\n"
       "half-written image count as bad. An update from the flash it ends with must then succeed.\n\n"
-      "Points: a few aimed at each risky moment (the middle of a page erase, of a quad-word program,\n"
+      "Points: a few aimed at each risky moment (before the first erase, the middle of a page erase,\n"
+      "of a quad-word program,\n"
       "a block written before its ACK, the metadata block, right after the EOT's ACK, the hand-off),\n"
       "each checked to have hit its aim, and --points spread evenly over the transfer.");
   add_update_options(*cmd, o->files);

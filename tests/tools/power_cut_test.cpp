@@ -39,6 +39,7 @@ TEST_F(PowerCutSlow, EachAimLeavesACompleteApplicationOrThePromptAndAnUpdateFoll
     bool follow_up = false;
   };
   const Case cases[] = {
+      {"just before the first erase", PowerOnOutcome::OldApplication, 0},
       {"erase of page 8, halfway", PowerOnOutcome::NoApplicationPrompt, 512},
       {"first quad-word of block 1 programmed, halfway", PowerOnOutcome::NoApplicationPrompt, 1},
       {"block 1 written, before its ACK", PowerOnOutcome::NoApplicationPrompt, 0},
