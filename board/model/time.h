@@ -68,9 +68,9 @@ class Scheduler {
     std::function<void()> action;
   };
   // Ordered by (time, id) from the last element back: ids grow, so equal times keep scheduling
-  // order, and the next event is taken off the end. Most events are scheduled a little ahead,
-  // behind a hundred or so far ones (the sender's, the flash's), so they land near the end too.
-  // A flat array does this without allocating per event, which a tree did twice.
+  // order, and the next event is taken off the end. Most events are scheduled a little ahead of
+  // the others pending (up to a hundred during an update), so they land near the end too. A flat
+  // array does this without allocating per event, which a tree did twice.
   std::vector<Event> queue_;
 };
 
