@@ -288,19 +288,23 @@ bool Uploader::cancel(Console& console) {
 }
 
 bool Uploader::show_board(Console& console, milliseconds duration, const char* until) {
+  // A line the board is still printing when the time is up is shown to its end, unless the board
+  // falls silent in the middle of it for this long.
+  constexpr milliseconds kRestOfLine{500};
   const auto end = Clock::now() + duration;
   bool seen = false;
   for (;;) {
     const auto left = std::chrono::duration_cast<milliseconds>(end - Clock::now());
-    if (left.count() <= 0) break;
+    const bool overtime = left.count() <= 0;
+    if (overtime && console.at_line_start()) break;
     std::optional<std::uint8_t> b;
     try {
-      b = port_.read_byte(std::min(left, milliseconds(100)));
+      b = port_.read_byte(overtime ? kRestOfLine : std::min(left, milliseconds(100)));
     } catch (const PortError&) {
       break;  // the line closing is the end of what there is to show, not a failed update
     }
     if (!b) {
-      if (seen) break;
+      if (seen || overtime) break;
       continue;
     }
     if (console.feed(*b) && until != nullptr && console.last_line().find(until) != std::string::npos) seen = true;

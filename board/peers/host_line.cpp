@@ -100,22 +100,26 @@ PseudoTerminal::PseudoTerminal() {
 
 PseudoTerminal::~PseudoTerminal() {
   // Closing the master hangs the line up, and a hang-up throws away what the client has not read
-  // yet: the last bytes of the board's last line would be lost to a client that reads a moment
-  // late. So give a client that is still reading the time to take them; a queue that stops
-  // shrinking has nobody reading it.
+  // yet, and what the kernel has not even handed to the line's input queue yet (it does that a
+  // moment after the write): the last bytes of the board's last line would be lost to a client
+  // that reads a moment late. So give a client that is still reading the time to take them: the
+  // queue must have stayed empty for a while, and a queue that stops shrinking has nobody
+  // reading it.
   if (slave_ >= 0) {
     using Clock = std::chrono::steady_clock;
-    const auto give_up = Clock::now() + std::chrono::seconds(2);
-    auto progress = Clock::now();
+    using std::chrono::milliseconds;
+    const auto give_up = Clock::now() + std::chrono::seconds(3);
+    auto changed = Clock::now();
     int last = -1;
-    for (int queued = 0; ::ioctl(slave_, FIONREAD, &queued) == 0 && queued > 0;) {
+    for (int queued = 0; ::ioctl(slave_, FIONREAD, &queued) == 0;) {
       const auto now = Clock::now();
       if (queued != last) {
         last = queued;
-        progress = now;
+        changed = now;
       }
-      if (now >= give_up || now - progress > std::chrono::milliseconds(250)) break;
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      const bool settled = queued == 0 ? now - changed >= milliseconds(200) : now - changed > milliseconds(1000);
+      if (settled || now >= give_up) break;
+      std::this_thread::sleep_for(milliseconds(5));
     }
     ::close(slave_);
   }
