@@ -60,6 +60,8 @@ struct LineByte {
   // the firmware left a byte waiting; a frame flushed or overwritten is never read.
   std::optional<Time> rdr_ready_at{};
   std::optional<Time> rdr_read_at{};
+
+  bool operator==(const LineByte&) const = default;
 };
 
 const char* to_string(LineByte::Outcome outcome);

@@ -60,9 +60,7 @@ void expect_same(const Outcome& run_all, const Outcome& skipped) {
   for (std::size_t i = 0; i < run_all.line.size(); ++i) {
     const model::LineByte& a = run_all.line[i];
     const model::LineByte& b = skipped.line[i];
-    EXPECT_TRUE(a.direction == b.direction && a.value == b.value && a.start == b.start && a.end == b.end &&
-                a.outcome == b.outcome && a.received == b.received && a.rdr_ready_at == b.rdr_ready_at &&
-                a.rdr_read_at == b.rdr_read_at)
+    EXPECT_TRUE(a == b)
         << "line byte " << i << " differs";
   }
   EXPECT_EQ(first_difference(skipped.flash, run_all.flash), std::nullopt);

@@ -61,9 +61,7 @@ void expect_same(const Observed& plain, const Observed& skipped) {
   for (std::size_t i = 0; i < plain.line.size(); ++i) {
     const model::LineByte& a = plain.line[i];
     const model::LineByte& b = skipped.line[i];
-    EXPECT_TRUE(a.direction == b.direction && a.value == b.value && a.start == b.start && a.end == b.end &&
-                a.outcome == b.outcome && a.received == b.received && a.rdr_ready_at == b.rdr_ready_at &&
-                a.rdr_read_at == b.rdr_read_at)
+    EXPECT_TRUE(a == b)
         << "line byte " << i << " value " << a.value;
   }
 }
