@@ -15,8 +15,9 @@ constexpr auto register_ids() {
   std::size_t n = 0;
   for (int r = UC_ARM_REG_R0; r <= UC_ARM_REG_R12; ++r) ids[n++] = r;
   for (int r : {UC_ARM_REG_SP, UC_ARM_REG_LR, UC_ARM_REG_XPSR, UC_ARM_REG_CONTROL, UC_ARM_REG_PRIMASK,
-                UC_ARM_REG_BASEPRI, UC_ARM_REG_FPSCR})
+                UC_ARM_REG_BASEPRI})
     ids[n++] = r;
+  ids[n++] = UC_ARM_REG_FPSCR;
   for (int s = 0; s < 32; ++s) ids[n++] = UC_ARM_REG_S0 + s;
   return ids;
 }
@@ -29,13 +30,14 @@ WaitSkip::Registers WaitSkip::read_registers(uc_struct* uc) {
   std::array<void*, kRegisters> pointers{};
   for (std::size_t i = 0; i < kRegisters; ++i) pointers[i] = &values[i];
   // With CONTROL.FPCA clear no floating-point instruction ran since the last exception, and
-  // none runs between two reads the loop makes without one: S0-S31 cannot tell them apart.
-  constexpr std::size_t kCore = kRegisters - 32;
+  // none runs between two reads the loop makes without one: FPSCR and S0-S31 cannot tell them
+  // apart. (FPSCR is read through a helper that costs as much as the rest together.)
+  constexpr std::size_t kCore = kRegisters - 33;
   constexpr std::size_t kControl = 16;
-  static_assert(kCore == 20);
+  static_assert(kCore == 19);
   if (uc_reg_read_batch(uc, ids.data(), pointers.data(), static_cast<int>(kCore)) != UC_ERR_OK) values.fill(0);
   if ((values[kControl] & (1u << 2)) != 0 &&
-      uc_reg_read_batch(uc, ids.data() + kCore, pointers.data() + kCore, 32) != UC_ERR_OK)
+      uc_reg_read_batch(uc, ids.data() + kCore, pointers.data() + kCore, 33) != UC_ERR_OK)
     values.fill(0);
   return values;
 }
@@ -80,10 +82,10 @@ void WaitSkip::jumped(const Iteration& iterations) {
 
 std::uint64_t WaitSkip::iterations_before(model::Time now, model::Time duration, model::Time horizon) {
   if (duration == 0 || horizon <= now) return 0;
-  // Iteration j (j >= 1) reads at now + j * duration; iterations 1..k are jumped over and k + 1
-  // must still read before the horizon.
-  const std::uint64_t reads_before = (horizon - now - 1) / duration;
-  return reads_before > 0 ? reads_before - 1 : 0;
+  // Iteration j (j >= 1) ends with the read at now + j * duration, its other reads lie before
+  // that; iterations 1..k are jumped over, so now + k * duration must still be before the
+  // horizon. The CPU goes on from there as if it had made the k-th read then.
+  return (horizon - now - 1) / duration;
 }
 
 void Emulator::jump_over_wait(std::uint32_t address, unsigned size, std::uint32_t value) {

@@ -57,12 +57,11 @@ class WaitSkip {
   void jumped(const Iteration& iterations);
 
   // How many whole iterations of `duration` may be jumped over from `now` so that every read
-  // they contain, and the read of one more iteration run for real, lies strictly before
-  // `horizon`.
+  // they contain lies strictly before `horizon`.
   static std::uint64_t iterations_before(model::Time now, model::Time duration, model::Time horizon);
 
  private:
-  // R0-R12, SP, LR, xPSR (flags and IT state), CONTROL, PRIMASK, BASEPRI, FPSCR, S0-S31.
+  // R0-R12, SP, LR, xPSR (flags and IT state), CONTROL, PRIMASK, BASEPRI; FPSCR, S0-S31.
   static constexpr std::size_t kRegisters = 13 + 7 + 32;
   using Registers = std::array<std::uint32_t, kRegisters>;
   static Registers read_registers(uc_struct* uc);
