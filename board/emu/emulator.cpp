@@ -67,31 +67,19 @@ struct Hooks {
   static void code(uc_engine* uc, std::uint64_t address, std::uint32_t size, void* user) {
     auto* self = static_cast<Emulator*>(user);
     const auto pc = static_cast<std::uint32_t>(address);
-    // An instruction of the IT block the IT instruction has already charged: the CPU cannot stop
-    // inside the block, and counting it again would make the count depend on its condition.
-    if (pc - self->it_block_start_ < self->it_block_bytes_) return;
-    self->it_block_bytes_ = 0;
-    if ((self->slice_left_ == 0 && !self->next_slice_in_place()) || self->slice_ending_) {
-      // Ends the slice before this instruction executes. A stop asked for by a callback during
-      // the previous instruction also takes effect here, so this one must not be counted.
-      uc_emu_stop(uc);
+    if (self->it_block_bytes_ != 0) {
+      // An instruction of the IT block the IT instruction has already charged: the CPU cannot
+      // stop inside the block, and counting it again would make the count depend on its
+      // condition.
+      if (pc - self->it_block_start_ < self->it_block_bytes_) return;
+      self->it_block_bytes_ = 0;
+    }
+    // Nearly every instruction is only counted: what else may happen before one is looked at
+    // apart, so that this hook, called for every instruction, stays short.
+    if ((self->slice_left_ == 0 || self->slice_ending_ || pc == self->last_pc_ ||
+         (!self->handed_off_ && self->in_application_flash(pc) && self->in_bootloader(self->last_pc_))) &&
+        !may_run(uc, self, pc))
       return;
-    }
-    if (pc == self->last_pc_) {
-      // Only a branch to itself executes the same instruction twice in a row: nothing can
-      // change but time.
-      self->spinning_ = true;
-      uc_emu_stop(uc);
-      return;
-    }
-    if (!self->handed_off_ && self->in_bootloader(self->last_pc_) && self->in_application_flash(pc)) {
-      self->record_handoff(pc | 1u);
-      if (self->stop_at_handoff_) {
-        self->handoff_stop_ = true;
-        uc_emu_stop(uc);
-        return;
-      }
-    }
     --self->slice_left_;
     ++self->steps_;
     ++self->executed_;
@@ -101,6 +89,33 @@ struct Hooks {
     const std::uint32_t in_flash = pc - Emulator::kFlashBase;
     if (size == 2 && (in_flash >= Emulator::kFlashSize - 1 || self->board_.flash_array().bytes()[in_flash + 1] == 0xBF))
       self->count_it_block(pc);
+  }
+
+  // The end of a slice, a stop asked for, a branch to itself, the hand-off: false when the
+  // instruction at `pc` must not run now.
+  [[gnu::noinline]] static bool may_run(uc_engine* uc, Emulator* self, std::uint32_t pc) {
+    if ((self->slice_left_ == 0 && !self->next_slice_in_place()) || self->slice_ending_) {
+      // Ends the slice before this instruction executes. A stop asked for by a callback during
+      // the previous instruction also takes effect here, so this one must not be counted.
+      uc_emu_stop(uc);
+      return false;
+    }
+    if (pc == self->last_pc_) {
+      // Only a branch to itself executes the same instruction twice in a row: nothing can
+      // change but time.
+      self->spinning_ = true;
+      uc_emu_stop(uc);
+      return false;
+    }
+    if (!self->handed_off_ && self->in_bootloader(self->last_pc_) && self->in_application_flash(pc)) {
+      self->record_handoff(pc | 1u);
+      if (self->stop_at_handoff_) {
+        self->handoff_stop_ = true;
+        uc_emu_stop(uc);
+        return false;
+      }
+    }
+    return true;
   }
 
   static void sram_store(uc_engine*, uc_mem_type, std::uint64_t, int, std::int64_t, void* user) {
