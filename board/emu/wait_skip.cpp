@@ -43,19 +43,34 @@ WaitSkip::Registers WaitSkip::read_registers(uc_struct* uc) {
 }
 
 std::optional<WaitSkip::Iteration> WaitSkip::observe(const Read& read, uc_struct* uc, unsigned cycles_per_instruction) {
-  Record now{read, read_registers(uc)};
+  // Reading the CPU's registers costs more than the rest of a read, so it is done only where
+  // a later read at the same place may be compared with this one: at a place where a loop came
+  // round before, or, while no such place is among the records, where this one already read.
+  // A polling loop reads several registers a turn; once it has been recognised at one of its
+  // reads, only that one needs the CPU's registers.
+  const bool at_loop = is_loop_pc(read.pc);
+  bool compare = at_loop;
+  if (!compare) {
+    bool loop_on_record = false;
+    for (const Record& r : records_) {
+      loop_on_record = loop_on_record || r.at_loop;
+      compare = compare || r.read.pc == read.pc;
+    }
+    compare = compare && !loop_on_record;
+  }
+  Record now{read, at_loop, compare, compare ? read_registers(uc) : Registers{}};
   auto same = [&now](const Record& r) {
     const Read& a = r.read;
     const Read& b = now.read;
-    return a.pc == b.pc && a.address == b.address && a.size == b.size && a.value == b.value && a.hz == b.hz &&
-           a.stores == b.stores && a.next_event == b.next_event && r.registers == now.registers;
+    return r.compared && a.pc == b.pc && a.address == b.address && a.size == b.size && a.value == b.value &&
+           a.hz == b.hz && a.stores == b.stores && a.next_event == b.next_event && r.registers == now.registers;
   };
   auto plain = [cycles_per_instruction](const Read& from, const Read& to) {
     return to.executed > from.executed && to.at - from.at == model::cycles_to_time(
         (to.executed - from.executed) * cycles_per_instruction, to.hz);
   };
   std::optional<Iteration> iteration;
-  for (std::size_t i = records_.size(); i-- > 0;) {
+  for (std::size_t i = now.compared ? records_.size() : 0; i-- > 0;) {
     if (!same(records_[i])) continue;
     bool stretches_plain = true;
     for (std::size_t j = i; j < records_.size(); ++j)
@@ -69,7 +84,15 @@ std::optional<WaitSkip::Iteration> WaitSkip::observe(const Read& read, uc_struct
   }
   if (records_.size() == kHistory) records_.erase(records_.begin());
   records_.push_back(std::move(now));
+  if (iteration && !at_loop) {
+    loop_pcs_[next_loop_pc_] = read.pc;
+    next_loop_pc_ = (next_loop_pc_ + 1) % loop_pcs_.size();
+  }
   return iteration;
+}
+
+bool WaitSkip::is_loop_pc(std::uint32_t pc) const {
+  return std::find(loop_pcs_.begin(), loop_pcs_.end(), pc) != loop_pcs_.end();
 }
 
 void WaitSkip::jumped(const Iteration& iterations) {

@@ -68,12 +68,19 @@ class WaitSkip {
 
   struct Record {
     Read read;
+    bool at_loop = false;   // at a place where a loop was recognised before
+    bool compared = false;  // the registers were read
     Registers registers;
   };
+  bool is_loop_pc(std::uint32_t pc) const;
   // The steady reads since the last forget(), oldest first; a loop longer than this many reads
   // is not recognised.
   static constexpr std::size_t kHistory = 16;
   std::vector<Record> records_;
+  // Where loops were recognised lately (the oldest is replaced); 0 is no instruction's address
+  // in flash or SRAM.
+  std::array<std::uint32_t, 8> loop_pcs_{};
+  std::size_t next_loop_pc_ = 0;
 };
 
 }  // namespace ovrimo::emu
