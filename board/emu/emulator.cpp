@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
-#include <cstdlib>
 
 #include "emu/emulator_internal.h"
 
@@ -77,7 +76,7 @@ struct Hooks {
     // Nearly every instruction is only counted: what else may happen before one is looked at
     // apart, so that this hook, called for every instruction, stays short.
     if ((self->slice_left_ == 0 || self->slice_ending_ || pc == self->last_pc_ ||
-         (!self->handed_off_ && self->in_application_flash(pc) && self->in_bootloader(self->last_pc_))) &&
+         self->hands_off_at(pc)) &&
         !may_run(uc, self, pc))
       return;
     --self->slice_left_;
@@ -107,7 +106,7 @@ struct Hooks {
       uc_emu_stop(uc);
       return false;
     }
-    if (!self->handed_off_ && self->in_bootloader(self->last_pc_) && self->in_application_flash(pc)) {
+    if (self->hands_off_at(pc)) {
       self->record_handoff(pc | 1u);
       if (self->stop_at_handoff_) {
         self->handoff_stop_ = true;
@@ -464,7 +463,6 @@ void Emulator::count_it_block(std::uint32_t pc) {
 void Emulator::end_slice() { slice_ending_ = true; }
 
 void Emulator::drop_stale_code() {
-  if (getenv("NOREMOVE")) { stale_code_.clear(); return; }
   for (auto [address, size] : stale_code_)
     if (size != 0) uc_ctl_remove_cache(uc_, std::uint64_t{address}, std::uint64_t{address} + size);
   stale_code_.clear();

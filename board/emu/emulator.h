@@ -209,6 +209,10 @@ class Emulator {
     const std::uint32_t start = options_.bootloader_base + options_.bootloader_size;
     return pc >= start && pc < kFlashBase + kFlashSize;
   }
+  // The first instruction the CPU runs in the application's flash, coming from the bootloader.
+  bool hands_off_at(std::uint32_t pc) const {
+    return !handed_off_ && in_application_flash(pc) && in_bootloader(last_pc_);
+  }
   // Where the application's flash starts: above the bootloader, on a 4 KB mapping boundary;
   // the end of flash when there is no such place.
   std::uint32_t application_base() const {
