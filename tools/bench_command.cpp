@@ -126,6 +126,7 @@ int run_bench(const UpdateFiles& files) {
     std::printf("  whole run: %.1f million instructions run, %.1f million (%.1f %%) jumped over in polling waits%s\n",
                 (total - skipped) / 1e6, skipped / 1e6, total > 0 ? 100.0 * skipped / total : 0.0,
                 options.skip_waits ? "" : " (--no-skip)");
+    if (options.unicorn) std::printf("  CPU: the Unicorn engine (--unicorn)\n");
     std::printf("  How: instructions counted by the emulator (one per instruction executed, those inside IT\n"
                 "  blocks included, those of a polling wait jumped over too: a turn that can only repeat\n"
                 "  until the next event costs what running it costs); wall time from the host's monotonic clock around the run (whole run:\n"

@@ -66,6 +66,7 @@ struct BoardOptions {
   std::string limit;
   bool trace = false;
   bool skip_waits = true;
+  bool unicorn = false;
   std::string flash_file;
 };
 
@@ -187,6 +188,7 @@ int run_board(const BoardOptions& o) {
   model::Board board;
   emu::EmulatorOptions emulator_options;
   emulator_options.skip_waits = o.skip_waits;
+  if (o.unicorn) emulator_options.cpu = emu::EmulatorOptions::Cpu::Unicorn;
   emu::Emulator emulator(board, emulator_options);
   std::unique_ptr<FlashFile> flash_file;
   try {
@@ -374,6 +376,7 @@ void add_board_command(CLI::App& app, CommandRunner& run) {
                   "Print every register access, exception entry and return, pin edge and the hand-off to "
                   "standard error, stamped with board time");
   add_no_skip_flag(*board, options->skip_waits);
+  add_unicorn_flag(*board, options->unicorn);
   board->add_option("--flash-file", options->flash_file,
                     "Keep the board's flash in this file (2 MB) across runs, as across power cycles: read before "
                     "power-on if it exists, and written as the flash changes, so a killed run is a power cut. The firmware image and --app are "

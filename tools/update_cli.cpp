@@ -51,6 +51,7 @@ void add_update_options(CLI::App& command, UpdateFiles& files) {
                      "the receiver's tolerance)")
       ->check(CLI::Range(1000u, 1000000u));
   add_no_skip_flag(command, files.skip_waits);
+  add_unicorn_flag(command, files.unicorn);
 }
 
 void add_no_skip_flag(CLI::App& command, bool& skip_waits) {
@@ -58,6 +59,12 @@ void add_no_skip_flag(CLI::App& command, bool& skip_waits) {
       "--no-skip", [&skip_waits] { skip_waits = false; },
       "Run every instruction of the firmware's polling waits instead of jumping over the turns that can "
       "only repeat until the next event (slower; every count and board time stays the same)");
+}
+
+void add_unicorn_flag(CLI::App& command, bool& unicorn) {
+  command.add_flag("--unicorn", unicorn,
+                   "Run the firmware on the Unicorn engine instead of the built-in interpreter (slower; every "
+                   "count and board time stays the same, which makes it a check of the interpreter)");
 }
 
 UpdateDemoOptions resolve(const UpdateFiles& files) {
@@ -69,6 +76,7 @@ UpdateDemoOptions resolve(const UpdateFiles& files) {
   o.block_sizes = block_pattern(files.block_size);
   o.baud = files.baud;
   o.skip_waits = files.skip_waits;
+  o.unicorn = files.unicorn;
   return o;
 }
 

@@ -22,6 +22,7 @@ struct UpdateFiles {
   std::string block_size = "1024";
   std::uint32_t baud = 114286;
   bool skip_waits = true;
+  bool unicorn = false;
 };
 
 // $OVRIMO_FIRMWARE_DIR, else build/firmware beside the build/host this tool was built in.
@@ -31,6 +32,8 @@ std::vector<std::size_t> block_pattern(const std::string& name);
 void add_update_options(CLI::App& command, UpdateFiles& files);
 // --no-skip: every instruction of a polling wait runs, none is jumped over (board, demo, bench).
 void add_no_skip_flag(CLI::App& command, bool& skip_waits);
+// --unicorn: the Unicorn engine as the CPU instead of the interpreter (board, demo, bench).
+void add_unicorn_flag(CLI::App& command, bool& unicorn);
 // The options with the defaults filled in.
 UpdateDemoOptions resolve(const UpdateFiles& files);
 

@@ -194,6 +194,7 @@ UpdateDemo::UpdateDemo(UpdateDemoOptions options) : options_(std::move(options))
   board_ = std::make_unique<model::Board>();
   emu::EmulatorOptions emulator_options;
   emulator_options.skip_waits = options_.skip_waits;
+  if (options_.unicorn) emulator_options.cpu = emu::EmulatorOptions::Cpu::Unicorn;
   emulator_ = std::make_unique<emu::Emulator>(*board_, emulator_options);
   try {
     program_flash(*emulator_, bootloader);  // its symbols too, for fault reports, in either case

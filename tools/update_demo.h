@@ -50,6 +50,8 @@ struct UpdateDemoOptions {
   std::optional<Noise> noise;
   // Polling waits jumped over (EmulatorOptions::skip_waits).
   bool skip_waits = true;
+  // The Unicorn engine as the CPU instead of the interpreter (EmulatorOptions::cpu).
+  bool unicorn = false;
 };
 
 // A moment of the run, on both clocks, for speed figures.

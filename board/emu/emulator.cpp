@@ -43,205 +43,16 @@ int unicorn_id(CoreRegister r) {
   return UC_ARM_REG_INVALID;
 }
 
-const char* cpu_exception_text(std::uint32_t number) {
-  switch (number) {
-    case kCpuUndefined: return "undefined instruction";
-    case kCpuSvc: return "supervisor call (SVC), which this board does not use";
-    case kCpuPrefetchAbort: return "instruction fetch fault";
-    case kCpuDataAbort: return "data access fault";
-    case kCpuBreakpoint: return "breakpoint instruction (BKPT)";
-    case kCpuNoCoprocessor: return "coprocessor (FPU) access refused";
-    case kCpuInvalidState: return "invalid state (branch without the Thumb bit)";
-    case kCpuStackLimit: return "stack limit violation";
-    case kCpuUnaligned: return "unaligned access";
-    default: return "processor exception";
-  }
-}
-
-
 }  // namespace
-
-// Unicorn's callbacks, with its exact signatures, forwarding to the emulator.
-struct Hooks {
-  static void code(uc_engine* uc, std::uint64_t address, std::uint32_t size, void* user) {
-    auto* self = static_cast<Emulator*>(user);
-    const auto pc = static_cast<std::uint32_t>(address);
-    if (self->it_block_bytes_ != 0) {
-      // An instruction of the IT block the IT instruction has already charged: the CPU cannot
-      // stop inside the block, and counting it again would make the count depend on its
-      // condition.
-      if (pc - self->it_block_start_ < self->it_block_bytes_) return;
-      self->it_block_bytes_ = 0;
-    }
-    // Nearly every instruction is only counted: what else may happen before one is looked at
-    // apart, so that this hook, called for every instruction, stays short.
-    if ((self->slice_left_ == 0 || self->slice_ending_ || pc == self->last_pc_ ||
-         self->hands_off_at(pc)) &&
-        !may_run(uc, self, pc))
-      return;
-    --self->slice_left_;
-    ++self->steps_;
-    ++self->executed_;
-    self->last_pc_ = pc;
-    // Most instructions are 16-bit and few of them IT: the flash byte that rules it out is
-    // looked at here, without a call.
-    const std::uint32_t in_flash = pc - Emulator::kFlashBase;
-    if (size == 2 && (in_flash >= Emulator::kFlashSize - 1 || self->board_.flash_array().bytes()[in_flash + 1] == 0xBF))
-      self->count_it_block(pc);
-  }
-
-  // The end of a slice, a stop asked for, a branch to itself, the hand-off: false when the
-  // instruction at `pc` must not run now.
-  [[gnu::noinline]] static bool may_run(uc_engine* uc, Emulator* self, std::uint32_t pc) {
-    if ((self->slice_left_ == 0 && !self->next_slice_in_place()) || self->slice_ending_) {
-      // Ends the slice before this instruction executes. A stop asked for by a callback during
-      // the previous instruction also takes effect here, so this one must not be counted.
-      uc_emu_stop(uc);
-      return false;
-    }
-    if (pc == self->last_pc_) {
-      // Only a branch to itself executes the same instruction twice in a row: nothing can
-      // change but time.
-      self->spinning_ = true;
-      uc_emu_stop(uc);
-      return false;
-    }
-    if (self->hands_off_at(pc)) {
-      self->record_handoff(pc | 1u);
-      if (self->stop_at_handoff_) {
-        self->handoff_stop_ = true;
-        uc_emu_stop(uc);
-        return false;
-      }
-    }
-    return true;
-  }
-
-  static void sram_store(uc_engine*, uc_mem_type, std::uint64_t, int, std::int64_t, void* user) {
-    ++static_cast<Emulator*>(user)->sram_stores_;
-  }
-
-  static std::uint64_t mmio_read(uc_engine*, std::uint64_t offset, unsigned size, void* user) {
-    auto* window = static_cast<Emulator::MmioWindow*>(user);
-    return window->self->bus_read(window->base + static_cast<std::uint32_t>(offset), size);
-  }
-
-  static void mmio_write(uc_engine*, std::uint64_t offset, unsigned size, std::uint64_t value, void* user) {
-    auto* window = static_cast<Emulator::MmioWindow*>(user);
-    window->self->bus_write(window->base + static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(value), size);
-  }
-
-  // Flash is mapped read-only: a store lands here instead of in the array, and the FLASH
-  // controller model decides what it does. Returning true lets the CPU carry on.
-  static bool flash_store(uc_engine*, uc_mem_type, std::uint64_t address, int size, std::int64_t value, void* user) {
-    auto* self = static_cast<Emulator*>(user);
-    const std::uint32_t mask = size >= 4 ? 0xFFFFFFFFu : (1u << (8 * size)) - 1u;
-    self->bus_write(static_cast<std::uint32_t>(address), static_cast<std::uint32_t>(value) & mask,
-                    static_cast<unsigned>(size));
-    return true;
-  }
-
-  // A data read of the application's flash goes through the code bus, where the instruction
-  // cache may answer with a line older than the array. The CPU's copy of those bytes is made
-  // what the bus answers just before the load takes them. Only this region is hooked: the
-  // bootloader reads it rarely (metadata, vectors, read-back), its own constants never.
-  static void application_read(uc_engine* uc, uc_mem_type, std::uint64_t address, int size, std::int64_t,
-                               void* user) {
-    auto* self = static_cast<Emulator*>(user);
-    self->wait_skip_.forget();  // the instruction cache may change
-    const auto a = static_cast<std::uint32_t>(address);
-    std::uint8_t seen[8];
-    std::uint8_t served[8];
-    const auto n = static_cast<unsigned>(std::min(size, 8));
-    if (uc_mem_read(uc, a, seen, n) != UC_ERR_OK) return;
-    for (unsigned i = 0; i < n; ++i) served[i] = static_cast<std::uint8_t>(self->board_.bus().read(a + i, 1));
-    if (!std::equal(seen, seen + n, served)) uc_mem_write(uc, a, served, n);
-    // A double ECC error raises the NMI, taken right after this load.
-    if (self->board_.core().is_pending(model::kExcNmi)) self->end_slice();
-  }
-
-  static void application_store(uc_engine* uc, uc_mem_type type, std::uint64_t address, int size, std::int64_t value,
-                                void* user) {
-    (void)flash_store(uc, type, address, size, value, user);
-  }
-
-  static bool unmapped(uc_engine*, uc_mem_type type, std::uint64_t address, int, std::int64_t, void* user) {
-    auto* self = static_cast<Emulator*>(user);
-    const auto a = static_cast<std::uint32_t>(address);
-    switch (type) {
-      case UC_MEM_FETCH_UNMAPPED:
-        self->fault("jump to " + hex32(a) + ", where no memory is", a, self->last_pc_);
-        break;
-      case UC_MEM_WRITE_UNMAPPED: self->fault("bus fault: write of unmapped address " + hex32(a), a); break;
-      default: self->fault("bus fault: read of unmapped address " + hex32(a), a); break;
-    }
-    return false;
-  }
-
-  static void interrupt(uc_engine* uc, std::uint32_t number, void* user) {
-    auto* self = static_cast<Emulator*>(user);
-    if (number == kCpuExceptionExit) {
-      // A branch to an EXC_RETURN value: the PC holds it without its bit 0.
-      self->pending_exc_return_ = self->reg(UC_ARM_REG_PC) | 1u;
-    } else {
-      self->fault(cpu_exception_text(number), std::nullopt);
-    }
-    // No instruction follows at the PC the CPU holds now: stop here.
-    uc_emu_stop(uc);
-  }
-};
 
 Emulator::Emulator(model::Board& board, EmulatorOptions options)
     : board_(board), options_(options), sram_(kSramSize, 0), alive_(std::make_shared<Emulator*>(this)) {
   if (options_.slice_instructions == 0) options_.slice_instructions = 1;
-  check(uc_open(UC_ARCH_ARM, static_cast<uc_mode>(UC_MODE_THUMB | UC_MODE_MCLASS), &uc_), "open the CPU");
-  check(uc_ctl_set_cpu_model(uc_, UC_CPU_ARM_CORTEX_M33), "select the Cortex-M33");
-
   if (board_.flash_array().bytes().size() != kFlashSize) throw std::logic_error("flash array of unexpected size");
-  // The CPU's own copy of flash, read-only to it: a store is refused and handed to the FLASH
-  // model (Unicorn lets a store into memory mapped from our own buffer through even when the
-  // mapping is read-only, so the copy is Unicorn's).
-  //
-  // The application's part is the exception: data reads there go through the code bus and the
-  // instruction cache (see application_read), and the CPU's copy of it must be rewritten during
-  // a load. Unicorn flushes its TLB when it writes a read-only page from outside, which breaks the
-  // load in progress, so that part is mapped writable and every store into it is handed to the
-  // FLASH model by a write hook instead; the copy the store leaves behind is corrected by the
-  // next read.
-  const std::uint32_t app = application_base();
-  check(uc_mem_map(uc_, kFlashBase, app - kFlashBase, UC_PROT_READ | UC_PROT_EXEC), "map flash");
-  if (app != kFlashBase + kFlashSize)
-    check(uc_mem_map(uc_, app, kFlashBase + kFlashSize - app, UC_PROT_ALL), "map application flash");
-  check(uc_mem_map_ptr(uc_, kSramBase, kSramSize, UC_PROT_ALL, sram_.data()), "map SRAM");
-  for (auto [base, size] : {std::pair{kPeripheralBase, kPeripheralSize}, std::pair{kScsBase, kScsSize}}) {
-    windows_.push_back(std::make_unique<MmioWindow>(MmioWindow{this, base}));
-    check(uc_mmio_map(uc_, base, size, Hooks::mmio_read, windows_.back().get(), Hooks::mmio_write,
-                      windows_.back().get()),
-          "map the register space");
-  }
-
-  uc_hook hook;
-  check(uc_hook_add(uc_, &hook, UC_HOOK_CODE, reinterpret_cast<void*>(Hooks::code), this, 1, 0), "hook code");
-  check(uc_hook_add(uc_, &hook, UC_HOOK_MEM_WRITE_PROT, reinterpret_cast<void*>(Hooks::flash_store), this,
-                    std::uint64_t{kFlashBase}, std::uint64_t{kFlashBase} + kFlashSize - 1),
-        "hook flash stores");
-  if (app != kFlashBase + kFlashSize) {
-    check(uc_hook_add(uc_, &hook, UC_HOOK_MEM_READ, reinterpret_cast<void*>(Hooks::application_read), this,
-                      std::uint64_t{app}, std::uint64_t{kFlashBase} + kFlashSize - 1),
-          "hook application flash reads");
-    check(uc_hook_add(uc_, &hook, UC_HOOK_MEM_WRITE, reinterpret_cast<void*>(Hooks::application_store), this,
-                      std::uint64_t{app}, std::uint64_t{kFlashBase} + kFlashSize - 1),
-          "hook application flash stores");
-  }
-  if (options_.skip_waits)
-    check(uc_hook_add(uc_, &hook, UC_HOOK_MEM_WRITE, reinterpret_cast<void*>(Hooks::sram_store), this,
-                      std::uint64_t{kSramBase}, std::uint64_t{kSramBase} + kSramSize - 1),
-          "hook SRAM stores");
-  check(uc_hook_add(uc_, &hook, UC_HOOK_MEM_UNMAPPED, reinterpret_cast<void*>(Hooks::unmapped), this, 1, 0),
-        "hook unmapped accesses");
-  check(uc_hook_add(uc_, &hook, UC_HOOK_INTR, reinterpret_cast<void*>(Hooks::interrupt), this, 1, 0),
-        "hook processor exceptions");
-
+  if (options_.cpu == EmulatorOptions::Cpu::Unicorn)
+    open_unicorn();
+  else
+    open_interpreter();
   board_.flash().on_flash_changed([alive = alive_](std::uint32_t address, std::uint32_t size) {
     if (*alive != nullptr) (*alive)->flash_changed(address, size);
   });
@@ -250,13 +61,15 @@ Emulator::Emulator(model::Board& board, EmulatorOptions options)
 Emulator::~Emulator() {
   *alive_ = nullptr;
   if (trace_ != nullptr) board_.bus().set_observer({});
-  uc_close(uc_);
+  if (uc_ != nullptr) uc_close(uc_);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Registers and memory
 
+// Registers are named by Unicorn's numbers on either core.
 std::uint32_t Emulator::reg(int id) const {
+  if (core_) return interpreter_reg(*core_, id);
   std::uint32_t value = 0;
   uc_reg_read(uc_, id, &value);
   return value;
@@ -266,7 +79,10 @@ std::uint32_t Emulator::reg(int id) const {
 // never leaves: every PC write carries it.
 void Emulator::set_reg(int id, std::uint32_t value) {
   if (id == UC_ARM_REG_PC) value |= 1u;
-  uc_reg_write(uc_, id, &value);
+  if (core_)
+    set_interpreter_reg(*core_, id, value);
+  else
+    uc_reg_write(uc_, id, &value);
 }
 
 std::uint32_t Emulator::core_register(CoreRegister r) const { return reg(unicorn_id(r)); }
@@ -280,14 +96,12 @@ void Emulator::set_core_register(CoreRegister r, std::uint32_t value) {
 
 float Emulator::fp_register(unsigned s) const {
   if (s > 31) throw std::out_of_range("no such FP register");
-  float value = 0;
-  uc_reg_read(uc_, UC_ARM_REG_S0 + static_cast<int>(s), &value);
-  return value;
+  return std::bit_cast<float>(reg(UC_ARM_REG_S0 + static_cast<int>(s)));
 }
 
 void Emulator::set_fp_register(unsigned s, float value) {
   if (s > 31) throw std::out_of_range("no such FP register");
-  uc_reg_write(uc_, UC_ARM_REG_S0 + static_cast<int>(s), &value);
+  set_reg(UC_ARM_REG_S0 + static_cast<int>(s), std::bit_cast<std::uint32_t>(value));
 }
 
 
@@ -366,6 +180,44 @@ void Emulator::boot_image(std::uint32_t vector_table) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// Around each instruction
+
+// The end of a slice, a stop asked for, a branch to itself, the hand-off: false when the
+// instruction at `pc` must not run now.
+[[gnu::noinline]] bool Emulator::may_run(std::uint32_t pc) {
+  if ((slice_left_ == 0 && !next_slice_in_place()) || slice_ending_) {
+    // Ends the slice before this instruction executes. A stop asked for by a callback during
+    // the previous instruction also takes effect here, so this one must not be counted.
+    return false;
+  }
+  if (pc == last_pc_) {
+    // Only a branch to itself executes the same instruction twice in a row: nothing can
+    // change but time.
+    spinning_ = true;
+    return false;
+  }
+  if (hands_off_at(pc)) {
+    record_handoff(pc | 1u);
+    if (stop_at_handoff_) {
+      handoff_stop_ = true;
+      return false;
+    }
+  }
+  return true;
+}
+
+// A data read of the application's flash goes through the code bus, where the instruction cache
+// may answer with a line older than the array.
+void Emulator::read_application_flash(std::uint32_t address, std::uint8_t* bytes, unsigned size) {
+  wait_skip_.forget();  // the instruction cache may change
+  for (unsigned i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(board_.bus().read(address + i, 1));
+  // A double ECC error raises the NMI, taken right after this load.
+  if (board_.core().is_pending(model::kExcNmi)) end_slice();
+}
+
+std::uint64_t Emulator::sram_stores() const { return core_ ? core_->direct_stores() : sram_stores_; }
+
+// ---------------------------------------------------------------------------------------------
 // Bus side
 
 void Emulator::sync_time() {
@@ -412,7 +264,9 @@ void Emulator::bus_write(std::uint32_t address, std::uint32_t value, unsigned si
   anchor_time_ = std::max(anchor_time_, board_.now());
 }
 
+// Unicorn executes and reads a copy of flash, the interpreter the array itself.
 void Emulator::refresh_flash(std::uint32_t address, std::uint32_t size) {
+  if (uc_ == nullptr) return;
   const std::uint32_t offset = address - kFlashBase;
   if (offset >= kFlashSize) return;
   size = std::min(size, kFlashSize - offset);
@@ -463,6 +317,7 @@ void Emulator::count_it_block(std::uint32_t pc) {
 void Emulator::end_slice() { slice_ending_ = true; }
 
 void Emulator::drop_stale_code() {
+  if (uc_ == nullptr) return;
   for (auto [address, size] : stale_code_)
     if (size != 0) uc_ctl_remove_cache(uc_, std::uint64_t{address}, std::uint64_t{address} + size);
   stale_code_.clear();
@@ -531,7 +386,7 @@ RunResult Emulator::run() {
   // The flash array may have been changed directly since the last run (a test, a loader).
   refresh_flash(kFlashBase, kFlashSize);
   stale_code_.clear();
-  uc_ctl_remove_cache(uc_, std::uint64_t{kFlashBase}, std::uint64_t{kFlashBase} + kFlashSize);
+  if (uc_ != nullptr) uc_ctl_remove_cache(uc_, std::uint64_t{kFlashBase}, std::uint64_t{kFlashBase} + kFlashSize);
 
   if (board_.core().primask != primask_seen_) {
     set_reg(UC_ARM_REG_PRIMASK, board_.core().primask);
@@ -571,36 +426,12 @@ RunResult Emulator::run() {
     }
     slice_ending_ = false;
     spinning_ = false;
-    const uc_err err = uc_emu_start(uc_, current_pc() | 1u, 0, 0, 0);
-    if (auto result = after_slice(err)) return *result;
+    if (auto result = core_ ? run_interpreter_slice() : run_unicorn_slice()) return *result;
   }
 }
 
-std::optional<RunResult> Emulator::after_slice(int uc_error) {
-  sync_time();
-  drop_stale_code();
-  if (pending_fault_) {
-    const PendingFault f = *pending_fault_;
-    pending_fault_.reset();
-    return fault_result(f);
-  }
-  bool wait_for_interrupt = false;
-  if (uc_error != UC_ERR_OK) {
-    const auto err = static_cast<uc_err>(uc_error);
-    const std::uint32_t pc = current_pc();
-    if (err == UC_ERR_INSN_INVALID) {
-      // Unicorn stops after WFE and YIELD as if they were undefined; they are hints. The PC is
-      // then past them, where a real undefined instruction leaves it on the instruction itself.
-      const auto before = read_memory_or_zero(pc - 2);
-      if (before != kWfe && before != kYield) return fault_result({"undefined instruction", pc, std::nullopt});
-      ++executed_;
-    } else {
-      return fault_result({std::string("CPU stopped: ") + uc_strerror(err), pc, std::nullopt});
-    }
-  } else if (slice_left_ > 0 && !slice_ending_ && !spinning_ && !handoff_stop_ && !pending_exc_return_) {
-    // The CPU halted on its own before its budget: that is WFI.
-    wait_for_interrupt = true;
-  }
+// What every slice ends with, on either core.
+std::optional<RunResult> Emulator::after_slice(bool wait_for_interrupt) {
   if (handoff_stop_) {
     handoff_stop_ = false;
     return stop(StopReason::HandOff, handoff_text());

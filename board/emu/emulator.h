@@ -1,7 +1,8 @@
 // Runs a real Cortex-M33 image (Thumb-2 machine code) on the board model.
 //
-// The Unicorn engine executes the instructions; everything else a core does around them is done
-// here, because Unicorn leaves it to its user:
+// A CPU core executes the instructions: our own interpreter (ThumbCore) by default, or the Unicorn
+// engine, which is kept to check the interpreter against. Everything else a core does around
+// them is done here, because neither does it:
 // - Memory: SRAM is plain memory; flash is executed from the model's own flash array, mapped
 //   read-only so that every store into it goes to the FLASH controller model, which decides what
 //   is programmed. After each program or erase the translated code of that range is dropped, so
@@ -33,6 +34,7 @@
 
 #include "emu/elf.h"
 #include "emu/real_time.h"
+#include "emu/thumb_core.h"
 #include "emu/wait_skip.h"
 #include "model/board.h"
 #include "model/run.h"
@@ -75,6 +77,11 @@ struct EmulatorOptions {
   // Jump over the iterations of a polling wait that are bound to repeat until the next event
   // (see WaitSkip). Every count and time is the same either way; off, each one runs.
   bool skip_waits = true;
+  // The CPU core. Unicorn translates code into host code, but telling which instruction of a
+  // translated block makes a register access takes a callback per instruction, which makes it
+  // several times slower here than the interpreter; every count and time is the same on both.
+  enum class Cpu { Interpreter, Unicorn };
+  Cpu cpu = Cpu::Interpreter;
 };
 
 class Emulator {
@@ -143,6 +150,7 @@ class Emulator {
 
  private:
   friend struct Hooks;
+  friend class CoreHost;
 
   struct MmioWindow {
     Emulator* self;
@@ -157,6 +165,22 @@ class Emulator {
     int exception;
   };
 
+  // Before each instruction: false when it must not run now (the end of a slice, a stop, a
+  // branch to itself, the hand-off).
+  bool before_instruction(std::uint32_t pc, unsigned size);
+  bool may_run(std::uint32_t pc);
+  // A data read of the application's flash, through the code bus and the instruction cache.
+  void read_application_flash(std::uint32_t address, std::uint8_t* bytes, unsigned size);
+  std::uint64_t sram_stores() const;
+  // The registers a polling wait is recognised by (see WaitSkip::Registers).
+  WaitSkip::Registers wait_registers() const;
+  // One slice on the CPU core in use; nullopt while the run goes on.
+  std::optional<RunResult> run_slice();
+  std::optional<RunResult> run_unicorn_slice();
+  std::optional<RunResult> run_interpreter_slice();
+  std::optional<RunResult> after_slice(bool wait_for_interrupt);
+  void open_unicorn();
+  void open_interpreter();
   std::uint32_t bus_read(std::uint32_t address, unsigned size);
   void bus_write(std::uint32_t address, std::uint32_t value, unsigned size);
   void flash_changed(std::uint32_t address, std::uint32_t size);
@@ -181,7 +205,6 @@ class Emulator {
 
   // Between slices.
   bool next_slice_in_place();
-  std::optional<RunResult> after_slice(int uc_error);
   std::optional<RunResult> take_exception(int exception);
   std::optional<RunResult> exception_return(std::uint32_t exc_return);
   std::optional<RunResult> idle();
@@ -226,7 +249,9 @@ class Emulator {
 
   model::Board& board_;
   EmulatorOptions options_;
-  uc_struct* uc_ = nullptr;
+  uc_struct* uc_ = nullptr;              // with Cpu::Unicorn
+  std::unique_ptr<ThumbCore> core_;      // with Cpu::Interpreter
+  std::unique_ptr<ThumbCore::Host> core_host_;
   std::vector<std::uint8_t> sram_;
   std::vector<std::unique_ptr<MmioWindow>> windows_;
   std::shared_ptr<Emulator*> alive_;  // the flash listener outlives us on the board

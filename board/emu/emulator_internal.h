@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "emu/emulator.h"
 #include "model/time.h"
 
 namespace ovrimo::emu::detail {
@@ -52,8 +53,47 @@ inline model::Time wall_to_time(std::chrono::steady_clock::duration d) {
 }
 
 
+inline constexpr const char* kSvcText = "supervisor call (SVC), which this board does not use";
+inline constexpr const char* kBreakpointText = "breakpoint instruction (BKPT)";
+inline constexpr const char* kInvalidStateText = "invalid state (branch without the Thumb bit)";
+inline constexpr const char* kUnalignedText = "unaligned access";
+inline std::string fetch_fault_text(std::uint32_t a) { return "jump to " + hex32(a) + ", where no memory is"; }
+inline std::string read_fault_text(std::uint32_t a) { return "bus fault: read of unmapped address " + hex32(a); }
+inline std::string write_fault_text(std::uint32_t a) { return "bus fault: write of unmapped address " + hex32(a); }
+
+// The registers of the interpreter, by Unicorn's numbers.
+std::uint32_t interpreter_reg(const ThumbCore& core, int id);
+void set_interpreter_reg(ThumbCore& core, int id, std::uint32_t value);
+
 inline bool inside(std::uint32_t address, std::uint64_t size, std::uint32_t base, std::uint32_t region) {
   return address >= base && std::uint64_t{address} - base + size <= region;
 }
 
 }  // namespace ovrimo::emu::detail
+
+namespace ovrimo::emu {
+
+// Called before every instruction on either core. Nearly every instruction is only counted: what
+// else may happen before one is looked at apart (may_run), so that this stays short.
+inline bool Emulator::before_instruction(std::uint32_t pc, unsigned size) {
+  if (it_block_bytes_ != 0) {
+    // An instruction of the IT block the IT instruction has already charged: the CPU cannot
+    // stop inside the block, and counting it again would make the count depend on its
+    // condition.
+    if (pc - it_block_start_ < it_block_bytes_) return true;
+    it_block_bytes_ = 0;
+  }
+  if ((slice_left_ == 0 || slice_ending_ || pc == last_pc_ || hands_off_at(pc)) && !may_run(pc)) return false;
+  --slice_left_;
+  ++steps_;
+  ++executed_;
+  last_pc_ = pc;
+  // Most instructions are 16-bit and few of them IT: the flash byte that rules it out is
+  // looked at here, without a call.
+  const std::uint32_t in_flash = pc - kFlashBase;
+  if (size == 2 && (in_flash >= kFlashSize - 1 || board_.flash_array().bytes()[in_flash + 1] == 0xBF))
+    count_it_block(pc);
+  return true;
+}
+
+}  // namespace ovrimo::emu

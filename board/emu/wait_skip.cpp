@@ -1,48 +1,13 @@
 #include "emu/wait_skip.h"
 
-#include <unicorn/unicorn.h>
-
 #include <algorithm>
 
 #include "emu/emulator.h"
 
 namespace ovrimo::emu {
 
-namespace {
-
-constexpr auto register_ids() {
-  std::array<int, 13 + 7 + 32> ids{};
-  std::size_t n = 0;
-  for (int r = UC_ARM_REG_R0; r <= UC_ARM_REG_R12; ++r) ids[n++] = r;
-  for (int r : {UC_ARM_REG_SP, UC_ARM_REG_LR, UC_ARM_REG_XPSR, UC_ARM_REG_CONTROL, UC_ARM_REG_PRIMASK,
-                UC_ARM_REG_BASEPRI})
-    ids[n++] = r;
-  ids[n++] = UC_ARM_REG_FPSCR;
-  for (int s = 0; s < 32; ++s) ids[n++] = UC_ARM_REG_S0 + s;
-  return ids;
-}
-
-}  // namespace
-
-WaitSkip::Registers WaitSkip::read_registers(uc_struct* uc) {
-  static auto ids = register_ids();
-  Registers values{};
-  std::array<void*, kRegisters> pointers{};
-  for (std::size_t i = 0; i < kRegisters; ++i) pointers[i] = &values[i];
-  // With CONTROL.FPCA clear no floating-point instruction ran since the last exception, and
-  // none runs between two reads the loop makes without one: FPSCR and S0-S31 cannot tell them
-  // apart. (FPSCR is read through a helper that costs as much as the rest together.)
-  constexpr std::size_t kCore = kRegisters - 33;
-  constexpr std::size_t kControl = 16;
-  static_assert(kCore == 19);
-  if (uc_reg_read_batch(uc, ids.data(), pointers.data(), static_cast<int>(kCore)) != UC_ERR_OK) values.fill(0);
-  if ((values[kControl] & (1u << 2)) != 0 &&
-      uc_reg_read_batch(uc, ids.data() + kCore, pointers.data() + kCore, 33) != UC_ERR_OK)
-    values.fill(0);
-  return values;
-}
-
-std::optional<WaitSkip::Iteration> WaitSkip::observe(const Read& read, uc_struct* uc, unsigned cycles_per_instruction) {
+std::optional<WaitSkip::Iteration> WaitSkip::observe(const Read& read, const std::function<Registers()>& registers,
+                                                     unsigned cycles_per_instruction) {
   // Reading the CPU's registers costs more than the rest of a read, so it is done only where
   // a later read at the same place may be compared with this one: at a place where a loop came
   // round before, or, while no such place is among the records, where this one already read.
@@ -58,7 +23,7 @@ std::optional<WaitSkip::Iteration> WaitSkip::observe(const Read& read, uc_struct
     }
     compare = compare && !loop_on_record;
   }
-  Record now{read, at_loop, compare, compare ? read_registers(uc) : Registers{}};
+  Record now{read, at_loop, compare, compare ? registers() : Registers{}};
   auto same = [&now](const Record& r) {
     const Read& a = r.read;
     const Read& b = now.read;
@@ -114,8 +79,8 @@ std::uint64_t WaitSkip::iterations_before(model::Time now, model::Time duration,
 void Emulator::jump_over_wait(std::uint32_t address, unsigned size, std::uint32_t value) {
   const WaitSkip::Read read{last_pc_,    address,      size,         value,
                             executed_,   steps_,       board_.now(), anchor_hz_,
-                            sram_stores_, board_.time().next_event_time()};
-  const auto iteration = wait_skip_.observe(read, uc_, options_.cycles_per_instruction);
+                            sram_stores(), board_.time().next_event_time()};
+  const auto iteration = wait_skip_.observe(read, [this] { return wait_registers(); }, options_.cycles_per_instruction);
   if (!iteration || !read.next_event) return;
   // Nothing may be due between slices: a stop, a fault, output to scan, or an exception, even
   // one only PRIMASK holds back (the loop might unmask it).

@@ -12,12 +12,11 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "model/time.h"
-
-struct uc_struct;
 
 namespace ovrimo::emu {
 
@@ -51,7 +50,13 @@ class WaitSkip {
   // records them; returns the iteration since the earlier read the loop came round to in the
   // same state, if each stretch between the reads took the plain cost of its instructions
   // (`cycles_per_instruction` at the core clock: no stalled access).
-  std::optional<Iteration> observe(const Read& read, uc_struct* uc, unsigned cycles_per_instruction);
+  // R0-R12, SP, LR, xPSR (flags and IT state), CONTROL, PRIMASK, BASEPRI; FPSCR, S0-S31 (zero
+  // while CONTROL.FPCA is clear: then no floating-point instruction ran since the last exception,
+  // and none runs between two reads the loop makes without one).
+  static constexpr std::size_t kRegisters = 13 + 7 + 32;
+  using Registers = std::array<std::uint32_t, kRegisters>;
+  std::optional<Iteration> observe(const Read& read, const std::function<Registers()>& registers,
+                                   unsigned cycles_per_instruction);
 
   // After a jump over whole iterations: the current read, moved on, is the only record.
   void jumped(const Iteration& iterations);
@@ -61,11 +66,6 @@ class WaitSkip {
   static std::uint64_t iterations_before(model::Time now, model::Time duration, model::Time horizon);
 
  private:
-  // R0-R12, SP, LR, xPSR (flags and IT state), CONTROL, PRIMASK, BASEPRI; FPSCR, S0-S31.
-  static constexpr std::size_t kRegisters = 13 + 7 + 32;
-  using Registers = std::array<std::uint32_t, kRegisters>;
-  static Registers read_registers(uc_struct* uc);
-
   struct Record {
     Read read;
     bool at_loop = false;   // at a place where a loop was recognised before

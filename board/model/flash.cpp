@@ -41,7 +41,8 @@ void FlashArray::restore(FlashContents contents) {
   if (contents.bytes.size() != kSize) throw std::invalid_argument("flash contents of another size than the array");
   if (!contents.broken_ecc.empty() && *contents.broken_ecc.rbegin() >= kSize)
     throw std::invalid_argument("broken ECC outside the array");
-  bytes_ = std::move(contents.bytes);
+  // Into the same storage: the emulator's CPU reads the array in place.
+  std::copy(contents.bytes.begin(), contents.bytes.end(), bytes_.begin());
   ecc_broken_.clear();
   for (std::uint32_t offset : contents.broken_ecc) break_ecc(offset);
 }

@@ -82,6 +82,8 @@ class FlashArray : public BusTarget {
   // Stores from the bus are handed to the controller, which decides whether they program.
   void write(std::uint32_t offset, std::uint32_t value, unsigned size) override;
 
+  // The storage stays where it is for the array's life, as the emulator's CPU reads it in place:
+  // change the contents, never the size.
   std::vector<std::uint8_t>& bytes() { return bytes_; }
   const std::vector<std::uint8_t>& bytes() const { return bytes_; }
   void set_store_handler(std::function<void(std::uint32_t, std::uint32_t, unsigned)> handler) {
