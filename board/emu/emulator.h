@@ -167,7 +167,9 @@ class Emulator {
 
   // Before each instruction: false when it must not run now (the end of a slice, a stop, a
   // branch to itself, the hand-off).
-  bool before_instruction(std::uint32_t pc, unsigned size);
+  // `may_be_it`: the instruction may be IT (its first halfword is 0xBFxx); 16-bit only.
+  bool before_instruction(std::uint32_t pc, bool may_be_it);
+  bool may_be_it(std::uint32_t pc) const;
   bool may_run(std::uint32_t pc);
   // A data read of the application's flash, through the code bus and the instruction cache.
   void read_application_flash(std::uint32_t address, std::uint8_t* bytes, unsigned size);
@@ -233,8 +235,10 @@ class Emulator {
     return pc >= start && pc < kFlashBase + kFlashSize;
   }
   // The first instruction the CPU runs in the application's flash, coming from the bootloader.
+  // Asked before every instruction: nearly all run in the bootloader, which the first test
+  // rules out.
   bool hands_off_at(std::uint32_t pc) const {
-    return !handed_off_ && in_application_flash(pc) && in_bootloader(last_pc_);
+    return in_application_flash(pc) && !handed_off_ && in_bootloader(last_pc_);
   }
   // Where the application's flash starts: above the bootloader, on a 4 KB mapping boundary;
   // the end of flash when there is no such place.

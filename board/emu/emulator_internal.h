@@ -75,7 +75,7 @@ namespace ovrimo::emu {
 
 // Called before every instruction on either core. Nearly every instruction is only counted: what
 // else may happen before one is looked at apart (may_run), so that this stays short.
-inline bool Emulator::before_instruction(std::uint32_t pc, unsigned size) {
+inline bool Emulator::before_instruction(std::uint32_t pc, bool may_be_it) {
   if (it_block_bytes_ != 0) {
     // An instruction of the IT block the IT instruction has already charged: the CPU cannot
     // stop inside the block, and counting it again would make the count depend on its
@@ -88,12 +88,15 @@ inline bool Emulator::before_instruction(std::uint32_t pc, unsigned size) {
   ++steps_;
   ++executed_;
   last_pc_ = pc;
-  // Most instructions are 16-bit and few of them IT: the flash byte that rules it out is
-  // looked at here, without a call.
-  const std::uint32_t in_flash = pc - kFlashBase;
-  if (size == 2 && (in_flash >= kFlashSize - 1 || board_.flash_array().bytes()[in_flash + 1] == 0xBF))
-    count_it_block(pc);
+  if (may_be_it) count_it_block(pc);
   return true;
+}
+
+// Most instructions are 16-bit and few of them IT: the flash byte that rules it out is looked at
+// without a call.
+inline bool Emulator::may_be_it(std::uint32_t pc) const {
+  const std::uint32_t in_flash = pc - kFlashBase;
+  return in_flash >= kFlashSize - 1 || board_.flash_array().bytes()[in_flash + 1] == 0xBF;
 }
 
 }  // namespace ovrimo::emu

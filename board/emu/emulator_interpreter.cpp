@@ -16,8 +16,6 @@ class CoreHost final : public ThumbCore::Host {
  public:
   explicit CoreHost(Emulator& emulator) : e_(emulator) {}
 
-  bool before(std::uint32_t pc, unsigned size) override { return e_.before_instruction(pc, size); }
-
   bool read(std::uint32_t address, unsigned size, std::uint32_t& value) override {
     if (in_registers(address)) {
       value = e_.bus_read(address, size);
@@ -63,7 +61,10 @@ void Emulator::open_interpreter() {
 }
 
 std::optional<RunResult> Emulator::run_interpreter_slice() {
-  const ThumbCore::Exit exit = core_->run([this](std::uint32_t pc, unsigned size) { return before_instruction(pc, size); });
+  // 0xBFxx is IT (or a hint, which count_it_block tells apart).
+  const ThumbCore::Exit exit = core_->run([this](std::uint32_t pc, unsigned, std::uint16_t first) {
+    return before_instruction(pc, (first >> 8) == 0xBF);
+  });
   sync_time();
   if (pending_fault_) {
     const PendingFault f = *pending_fault_;
@@ -76,7 +77,6 @@ std::optional<RunResult> Emulator::run_interpreter_slice() {
     case ThumbCore::Exit::WaitForInterrupt: return after_slice(true);
     case ThumbCore::Exit::Hint:
       // A hint ends the slice as it does on Unicorn, which stops after WFE and YIELD.
-      ++executed_;
       return after_slice(false);
     case ThumbCore::Exit::ExceptionReturn:
       pending_exc_return_ = core_->exc_return();

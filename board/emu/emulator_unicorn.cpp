@@ -75,7 +75,9 @@ WaitSkip::Registers Emulator::wait_registers() const {
 // Unicorn's callbacks, with its exact signatures, forwarding to the emulator.
 struct Hooks {
   static void code(uc_engine* uc, std::uint64_t address, std::uint32_t size, void* user) {
-    if (!static_cast<Emulator*>(user)->before_instruction(static_cast<std::uint32_t>(address), size)) uc_emu_stop(uc);
+    auto* self = static_cast<Emulator*>(user);
+    const auto pc = static_cast<std::uint32_t>(address);
+    if (!self->before_instruction(pc, size == 2 && self->may_be_it(pc))) uc_emu_stop(uc);
   }
 
   static void sram_store(uc_engine*, uc_mem_type, std::uint64_t, int, std::int64_t, void* user) {
@@ -207,11 +209,11 @@ std::optional<RunResult> Emulator::run_unicorn_slice() {
   if (err != UC_ERR_OK) {
     const std::uint32_t pc = current_pc();
     if (err == UC_ERR_INSN_INVALID) {
-      // Unicorn stops after WFE and YIELD as if they were undefined; they are hints. The PC is
-      // then past them, where a real undefined instruction leaves it on the instruction itself.
+      // Unicorn stops after WFE and YIELD as if they were undefined; they are hints, counted by
+      // the code hook like any instruction. The PC is then past them, where a real undefined
+      // instruction leaves it on the instruction itself.
       const auto before = read_memory_or_zero(pc - 2);
       if (before != kWfe && before != kYield) return fault_result({"undefined instruction", pc, std::nullopt});
-      ++executed_;
       return after_slice(false);
     }
     return fault_result({std::string("CPU stopped: ") + uc_strerror(err), pc, std::nullopt});

@@ -93,17 +93,6 @@ std::uint32_t read_le(const std::uint8_t* p, unsigned size) {
   }
 }
 
-void write_le(std::uint8_t* p, unsigned size, std::uint32_t value) {
-  switch (size) {
-    case 1: p[0] = static_cast<std::uint8_t>(value); break;
-    case 2:
-      p[0] = static_cast<std::uint8_t>(value);
-      p[1] = static_cast<std::uint8_t>(value >> 8);
-      break;
-    default: std::memcpy(p, &value, 4); break;
-  }
-}
-
 constexpr unsigned kControlSpsel = 1u << 1;
 
 }  // namespace
@@ -178,7 +167,7 @@ void ThumbCore::fault(Exit exit, std::uint32_t address) {
   throw Stop{exit};
 }
 
-std::uint32_t ThumbCore::load(std::uint32_t address, unsigned size) {
+std::uint32_t ThumbCore::load_slow(std::uint32_t address, unsigned size) {
   for (unsigned i = 0; i < read_count_; ++i) {
     const Region& r = read_[i];
     if (address - r.base <= r.size - size) return read_le(r.bytes + (address - r.base), size);
@@ -197,13 +186,7 @@ std::uint32_t ThumbCore::load(std::uint32_t address, unsigned size) {
   return size == 4 ? value : value & ((1u << (8 * size)) - 1u);
 }
 
-void ThumbCore::store(std::uint32_t address, unsigned size, std::uint32_t value) {
-  const Region& r = read_write_;
-  if (address - r.base <= r.size - size) {
-    write_le(r.bytes + (address - r.base), size, value);
-    ++direct_stores_;
-    return;
-  }
+void ThumbCore::store_slow(std::uint32_t address, unsigned size, std::uint32_t value) {
   if ((address & (size - 1)) != 0 && size > 1) {
     for (unsigned i = 0; i < size; ++i)
       if (!host_.write(address + i, 1, (value >> (8 * i)) & 0xFFu)) fault(Exit::DataFault, address + i);
@@ -295,7 +278,7 @@ void ThumbCore::logical_result(unsigned d, std::uint32_t result, bool carry, boo
 // The loop
 
 ThumbCore::Exit ThumbCore::run() {
-  return run([this](std::uint32_t pc, unsigned size) { return host_.before(pc, size); });
+  return run([this](std::uint32_t pc, unsigned size, std::uint16_t) { return host_.before(pc, size); });
 }
 
 bool ThumbCore::fetch_slow(std::uint32_t address, std::uint16_t& half) {
@@ -481,19 +464,7 @@ void ThumbCore::execute16(std::uint16_t op) {
             default: d = m & 0xFFu; return;
           }
         }
-        case 0x4: case 0x5: {  // PUSH
-          const unsigned list = (op & 0xFFu) | (bit(op, 8) ? 0x4000u : 0u);
-          if (list == 0) fault(Exit::Undefined);
-          std::uint32_t address = s.r[13] - 4u * static_cast<unsigned>(std::popcount(list));
-          const std::uint32_t start = address;
-          for (unsigned r = 0; r < 15; ++r)
-            if (bit(list, r)) {
-              store_aligned(address, 4, s.r[r]);
-              address += 4;
-            }
-          s.r[13] = start;
-          return;
-        }
+        case 0x4: case 0x5: case 0xC: case 0xD: push_pop16(op); return;
         case 0x6:
           if ((op & 0xFFE8u) == 0xB660u) {  // CPS
             const std::uint32_t value = bit(op, 4) ? 1u : 0u;
@@ -511,22 +482,6 @@ void ThumbCore::execute16(std::uint16_t op) {
             case 3: d = sign_extend((m & 0xFFu) << 8 | (m >> 8 & 0xFFu), 16); return;
             default: fault(Exit::Undefined);
           }
-        }
-        case 0xC: case 0xD: {  // POP
-          const unsigned list = (op & 0xFFu) | (bit(op, 8) ? 0x8000u : 0u);
-          if (list == 0) fault(Exit::Undefined);
-          std::uint32_t address = s.r[13];
-          std::uint32_t values[16];
-          for (unsigned r = 0; r < 16; ++r)
-            if (bit(list, r)) {
-              values[r] = load_aligned(address, 4);
-              address += 4;
-            }
-          for (unsigned r = 0; r < 15; ++r)
-            if (bit(list, r)) s.r[r] = values[r];
-          s.r[13] = address;
-          if (bit(list, 15)) bx_write(values[15]);
-          return;
         }
         case 0xE: fault(Exit::Breakpoint);
         case 0xF: {
@@ -549,31 +504,7 @@ void ThumbCore::execute16(std::uint16_t op) {
         default: fault(Exit::Undefined);
       }
     }
-    case 0xC: {
-      const unsigned n = bits(op, 10, 8);
-      const unsigned list = op & 0xFFu;
-      if (list == 0) fault(Exit::Undefined);
-      std::uint32_t address = s.r[n];
-      if (bit(op, 11)) {  // LDM
-        std::uint32_t values[8];
-        for (unsigned r = 0; r < 8; ++r)
-          if (bit(list, r)) {
-            values[r] = load_aligned(address, 4);
-            address += 4;
-          }
-        for (unsigned r = 0; r < 8; ++r)
-          if (bit(list, r)) s.r[r] = values[r];
-        if (!bit(list, n)) s.r[n] = address;
-      } else {  // STM
-        for (unsigned r = 0; r < 8; ++r)
-          if (bit(list, r)) {
-            store_aligned(address, 4, s.r[r]);
-            address += 4;
-          }
-        s.r[n] = address;
-      }
-      return;
-    }
+    case 0xC: load_store_multiple16(op); return;
     case 0xD: {
       const unsigned cond = bits(op, 11, 8);
       if (cond == 0xE) fault(Exit::Undefined);  // UDF
@@ -584,6 +515,63 @@ void ThumbCore::execute16(std::uint16_t op) {
     default:  // 0xE: B
       branch_to(pc_ + 4 + sign_extend((op & 0x7FFu) << 1, 12));
       return;
+  }
+}
+
+void ThumbCore::push_pop16(std::uint16_t op) {
+  State& s = state_;
+  if (!bit(op, 11)) {  // PUSH
+    const unsigned list = (op & 0xFFu) | (bit(op, 8) ? 0x4000u : 0u);
+    if (list == 0) fault(Exit::Undefined);
+    std::uint32_t address = s.r[13] - 4u * static_cast<unsigned>(std::popcount(list));
+    const std::uint32_t start = address;
+    for (unsigned r = 0; r < 15; ++r)
+      if (bit(list, r)) {
+        store_aligned(address, 4, s.r[r]);
+        address += 4;
+      }
+    s.r[13] = start;
+    return;
+  }
+  // POP
+  const unsigned list = (op & 0xFFu) | (bit(op, 8) ? 0x8000u : 0u);
+  if (list == 0) fault(Exit::Undefined);
+  std::uint32_t address = s.r[13];
+  std::uint32_t values[16];
+  for (unsigned r = 0; r < 16; ++r)
+    if (bit(list, r)) {
+      values[r] = load_aligned(address, 4);
+      address += 4;
+    }
+  for (unsigned r = 0; r < 15; ++r)
+    if (bit(list, r)) s.r[r] = values[r];
+  s.r[13] = address;
+  if (bit(list, 15)) bx_write(values[15]);
+}
+
+void ThumbCore::load_store_multiple16(std::uint16_t op) {
+  State& s = state_;
+  const unsigned n = bits(op, 10, 8);
+  const unsigned list = op & 0xFFu;
+  if (list == 0) fault(Exit::Undefined);
+  std::uint32_t address = s.r[n];
+  if (bit(op, 11)) {  // LDM
+    std::uint32_t values[8];
+    for (unsigned r = 0; r < 8; ++r)
+      if (bit(list, r)) {
+        values[r] = load_aligned(address, 4);
+        address += 4;
+      }
+    for (unsigned r = 0; r < 8; ++r)
+      if (bit(list, r)) s.r[r] = values[r];
+    if (!bit(list, n)) s.r[n] = address;
+  } else {  // STM
+    for (unsigned r = 0; r < 8; ++r)
+      if (bit(list, r)) {
+        store_aligned(address, 4, s.r[r]);
+        address += 4;
+      }
+    s.r[n] = address;
   }
 }
 

@@ -23,9 +23,9 @@ class ThumbCore {
   class Host {
    public:
     virtual ~Host() = default;
-    // Before each instruction (the IT instruction's block included); false: the core stops
-    // without executing it.
-    virtual bool before(std::uint32_t pc, unsigned size) = 0;
+    // Before each instruction (the IT instruction's block included) when run() is called without
+    // a check of its own; false: the core stops without executing it.
+    virtual bool before(std::uint32_t /*pc*/, unsigned /*size*/) { return true; }
     // Accesses outside the core's direct memory. false: nothing answers there (a bus fault).
     virtual bool read(std::uint32_t address, unsigned size, std::uint32_t& value) = 0;
     virtual bool write(std::uint32_t address, unsigned size, std::uint32_t value) = 0;
@@ -79,8 +79,8 @@ class ThumbCore {
 
   // Runs from state().r[15] until something ends it.
   Exit run();
-  // The same with `before(pc, size)` asked instead of Host::before: the emulator's own check,
-  // inlined into the loop, as it runs before every instruction.
+  // The same with `before(pc, size, first halfword)` asked instead of Host::before: the
+  // emulator's own check, inlined into the loop, as it runs before every instruction.
   template <class Before>
   Exit run(Before&& before);
 
@@ -113,8 +113,29 @@ class ThumbCore {
   void advance_it() {
     state_.it = (state_.it & 0x7u) == 0 ? 0 : static_cast<std::uint8_t>((state_.it & 0xE0u) | ((state_.it << 1) & 0x1Fu));
   }
-  std::uint32_t load(std::uint32_t address, unsigned size);
-  void store(std::uint32_t address, unsigned size, std::uint32_t value);
+  // Most accesses are to SRAM: that one is looked at first, without a call.
+  std::uint32_t load(std::uint32_t address, unsigned size) {
+    if (address - read_write_.base <= read_write_.size - size) {
+      std::uint32_t value = 0;
+      std::memcpy(&value, read_write_.bytes + (address - read_write_.base), size);  // little-endian host
+      return value;
+    }
+    return load_slow(address, size);
+  }
+  void store(std::uint32_t address, unsigned size, std::uint32_t value) {
+    if (address - read_write_.base <= read_write_.size - size) {
+      std::memcpy(read_write_.bytes + (address - read_write_.base), &value, size);
+      ++direct_stores_;
+      return;
+    }
+    store_slow(address, size, value);
+  }
+  std::uint32_t load_slow(std::uint32_t address, unsigned size);
+  void store_slow(std::uint32_t address, unsigned size, std::uint32_t value);
+  // The 16-bit forms that move several registers, apart: their register arrays would make every
+  // instruction's call frame larger.
+  void push_pop16(std::uint16_t op);
+  void load_store_multiple16(std::uint16_t op);
   std::uint32_t load_aligned(std::uint32_t address, unsigned size);
   void store_aligned(std::uint32_t address, unsigned size, std::uint32_t value);
   [[noreturn]] void fault(Exit exit, std::uint32_t address = 0);
@@ -192,7 +213,7 @@ ThumbCore::Exit ThumbCore::run(Before&& before) {
         fault_address_ = pc_ + 2;
         return Exit::FetchFault;
       }
-      if (!before(pc_, wide ? 4u : 2u)) return Exit::Stopped;
+      if (!before(pc_, wide ? 4u : 2u, hw1)) return Exit::Stopped;
       next_pc_ = pc_ + (wide ? 4u : 2u);
       if (s.it == 0) {
         if (wide)

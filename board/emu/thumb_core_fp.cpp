@@ -213,38 +213,52 @@ void ThumbCore::fp_data_processing(std::uint16_t hw1, std::uint16_t hw2) {
         if (is_signalling_nan(v)) fpscr |= kFpscrIoc;
       return nan;
     }
-    const std::uint32_t before = fpscr;
+    std::uint32_t raised = fpscr & ~0x9Fu;  // the rounding mode; this operation's flags to come
     std::uint32_t r;
     {
-      HostFloat host(fpscr);
+      HostFloat host(raised);
       volatile float value = compute();
       r = as_bits(value);
     }
     if (is_nan(r)) r = 0x7FC00000u;  // an invalid operation gives the default NaN
-    // FZ: a result below the normal range, subnormal or rounded to zero, is a zero of its sign
-    // and an underflow, never inexact.
-    if (flush && (is_subnormal(r) || (is_zero(r) && ((fpscr & ~before) & kFpscrUfc) != 0))) {
-      r &= kSign;
-      fpscr = before | ((fpscr & ~before) & ~(kFpscrIxc | kFpscrUfc)) | kFpscrUfc;
+    // The FPU finds a result too small for the normal range before rounding it, the host after:
+    // one that rounded up to the smallest normal is tiny too, as rounding toward zero shows.
+    bool tiny = is_subnormal(r) || (is_zero(r) && (raised & kFpscrUfc) != 0);
+    if ((r & ~kSign) == 0x00800000u && (raised & kFpscrIxc) != 0) {
+      std::uint32_t toward_zero = fpscr | 3u << 22;
+      HostFloat host(toward_zero);
+      volatile float value = compute();
+      tiny = (as_bits(value) & ~kSign) < 0x00800000u;
     }
+    if (tiny && flush) {
+      // FZ: a zero of the result's sign, and an underflow that is never inexact.
+      r &= kSign;
+      raised = kFpscrUfc;
+    } else if (tiny && (raised & kFpscrIxc) != 0) {
+      raised |= kFpscrUfc;
+    }
+    fpscr |= raised & 0x9Fu;
     return r;
   };
-  const float a = as_float(vn), b = as_float(vm), acc = as_float(vd);
+  // The compiler takes float arithmetic to have no side effects: it could compute it before
+  // HostFloat sets the rounding mode, or once for two rounding modes. Operands read from volatile
+  // objects keep each computation where it is written.
+  const volatile float a = as_float(vn), b = as_float(vm), acc = as_float(vd);
 
   switch (opc1) {
     case 0: {  // VMLA, VMLS: a product rounded, then added
       std::uint32_t product = arithmetic({vn, vm}, [&] { return a * b; });
       if (op) product ^= 0x80000000u;
-      const float p = as_float(product);
+      const volatile float p = as_float(product);
       result = arithmetic({vd, product}, [&] { return acc + p; });
       break;
     }
     case 1: {  // VNMLS (op 0), VNMLA (op 1)
       std::uint32_t product = arithmetic({vn, vm}, [&] { return a * b; });
       if (op) product ^= 0x80000000u;
-      const float p = as_float(product);
+      const volatile float p = as_float(product);
       const std::uint32_t negated = vd ^ 0x80000000u;
-      const float minus_acc = as_float(negated);
+      const volatile float minus_acc = as_float(negated);
       result = arithmetic({negated, product}, [&] { return minus_acc + p; });
       break;
     }
@@ -267,7 +281,7 @@ void ThumbCore::fp_data_processing(std::uint16_t hw1, std::uint16_t hw2) {
         result = 0x7FC00000u;
         break;
       }
-      const float x = as_float(factor), z = as_float(addend);
+      const volatile float x = as_float(factor), z = as_float(addend);
       result = arithmetic({addend, factor, vm}, [&] { return std::fma(x, b, z); });
       break;
     }
@@ -286,7 +300,7 @@ void ThumbCore::fp_data_processing(std::uint16_t hw1, std::uint16_t hw2) {
           if (!op7) {
             result = vm ^ 0x80000000u;  // VNEG
           } else {
-            const float x = as_float(vm);
+            const volatile float x = as_float(vm);
             result = arithmetic({vm}, [&] { return std::sqrt(x); });  // VSQRT
           }
           break;
@@ -308,7 +322,7 @@ void ThumbCore::fp_data_processing(std::uint16_t hw1, std::uint16_t hw2) {
           return;
         }
         case 8: {  // VCVT from a signed (op7) or unsigned integer
-          const std::uint32_t v = vm;
+          const volatile std::uint32_t v = vm;
           HostFloat host(fpscr);
           volatile float value = op7 ? static_cast<float>(static_cast<std::int32_t>(v)) : static_cast<float>(v);
           result = as_bits(value);
@@ -316,7 +330,7 @@ void ThumbCore::fp_data_processing(std::uint16_t hw1, std::uint16_t hw2) {
         }
         case 12: case 13: {  // VCVT, VCVTR to an unsigned (12) or signed (13) integer
           const bool to_signed = opc2 == 13;
-          const float x = as_float(vm);
+          const volatile float x = as_float(vm);
           if (is_nan(vm)) {
             fpscr |= kFpscrIoc;
             result = 0;

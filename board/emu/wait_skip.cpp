@@ -17,7 +17,8 @@ std::optional<WaitSkip::Iteration> WaitSkip::observe(const Read& read, const std
   bool compare = at_loop;
   if (!compare) {
     bool loop_on_record = false;
-    for (const Record& r : records_) {
+    for (std::size_t i = 0; i < count_; ++i) {
+      const Record& r = record(i);
       loop_on_record = loop_on_record || r.at_loop;
       compare = compare || r.read.pc == read.pc;
     }
@@ -35,20 +36,23 @@ std::optional<WaitSkip::Iteration> WaitSkip::observe(const Read& read, const std
         (to.executed - from.executed) * cycles_per_instruction, to.hz);
   };
   std::optional<Iteration> iteration;
-  for (std::size_t i = now.compared ? records_.size() : 0; i-- > 0;) {
-    if (!same(records_[i])) continue;
+  for (std::size_t i = now.compared ? count_ : 0; i-- > 0;) {
+    if (!same(record(i))) continue;
     bool stretches_plain = true;
-    for (std::size_t j = i; j < records_.size(); ++j)
-      stretches_plain = stretches_plain &&
-                        plain(records_[j].read, j + 1 < records_.size() ? records_[j + 1].read : read);
+    for (std::size_t j = i; j < count_; ++j)
+      stretches_plain = stretches_plain && plain(record(j).read, j + 1 < count_ ? record(j + 1).read : read);
     if (stretches_plain) {
-      const Read& from = records_[i].read;
+      const Read& from = record(i).read;
       iteration = Iteration{read.executed - from.executed, read.steps - from.steps, read.at - from.at};
     }
     break;
   }
-  if (records_.size() == kHistory) records_.erase(records_.begin());
-  records_.push_back(std::move(now));
+  if (count_ == kHistory) {
+    records_[first_] = now;
+    first_ = (first_ + 1) % kHistory;
+  } else {
+    record(count_++) = now;
+  }
   if (iteration && !at_loop) {
     loop_pcs_[next_loop_pc_] = read.pc;
     next_loop_pc_ = (next_loop_pc_ + 1) % loop_pcs_.size();
@@ -61,11 +65,13 @@ bool WaitSkip::is_loop_pc(std::uint32_t pc) const {
 }
 
 void WaitSkip::jumped(const Iteration& iterations) {
-  Record current = std::move(records_.back());
+  Record current = record(count_ - 1);
   current.read.executed += iterations.instructions;
   current.read.steps += iterations.steps;
   current.read.at += iterations.duration;
-  records_.assign(1, std::move(current));
+  first_ = 0;
+  count_ = 1;
+  records_[0] = current;
 }
 
 std::uint64_t WaitSkip::iterations_before(model::Time now, model::Time duration, model::Time horizon) {

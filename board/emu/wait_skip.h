@@ -14,7 +14,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "model/time.h"
 
@@ -44,7 +43,7 @@ class WaitSkip {
 
   // Something a polling loop does not do happened (a store to a register or flash, a read with
   // a side effect, an exception, a change from outside): the next read starts a new record.
-  void forget() { records_.clear(); }
+  void forget() { count_ = 0; }
 
   // Compares `read` and the CPU's registers with the steady reads since the last forget() and
   // records them; returns the iteration since the earlier read the loop came round to in the
@@ -73,10 +72,12 @@ class WaitSkip {
     Registers registers;
   };
   bool is_loop_pc(std::uint32_t pc) const;
-  // The steady reads since the last forget(), oldest first; a loop longer than this many reads
-  // is not recognised.
+  // The steady reads since the last forget(), oldest first, in a ring; a loop longer than this
+  // many reads is not recognised.
   static constexpr std::size_t kHistory = 16;
-  std::vector<Record> records_;
+  Record& record(std::size_t i) { return records_[(first_ + i) % kHistory]; }
+  std::array<Record, kHistory> records_{};
+  std::size_t first_ = 0, count_ = 0;
   // Where loops were recognised lately (the oldest is replaced); 0 is no instruction's address
   // in flash or SRAM.
   std::array<std::uint32_t, 8> loop_pcs_{};

@@ -139,9 +139,12 @@ TEST_F(Faults, WaitForInterruptSleepsUntilAnEventAndHintsCarryOn) {
 
   board.core().primask = 0;
   emu->set_time_limit(board.now() + model::kMillisecond);
+  before = emu->instructions();
   r = run_from("event_hint");
   EXPECT_EQ(r.reason, StopReason::TimeLimit) << r.detail;
   EXPECT_EQ(emu->core_register(CoreRegister::R0), 7u);
+  // MOVS, WFE, YIELD, MOVS and one turn of the branch to itself: a hint is one instruction.
+  EXPECT_EQ(emu->instructions() - before, 5u);
 }
 
 TEST_F(Faults, AnIdleLoopWithNothingLeftToWakeItEndsTheRun) {

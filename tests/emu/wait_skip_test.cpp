@@ -1,7 +1,8 @@
-// Jumping over polling waits changes nothing the board or its peer can tell: the cold-boot
-// dialogue, and an update with a refused block and a stalled frame, run with every instruction
-// executed and with the waits jumped over, leave the same line log to the picosecond (RDR ready
-// and read times included), the same instruction count, end time, PC and flash.
+// Jumping over polling waits, and the CPU core that runs the firmware, change nothing the board or
+// its peer can tell: the cold-boot dialogue, and an update with a refused block and a stalled
+// frame, run on the interpreter with every instruction executed, with the waits jumped over, and
+// on Unicorn with the waits jumped over, leave the same line log to the picosecond (RDR ready and
+// read times included), the same instruction count, end time, PC and flash.
 #include <gtest/gtest.h>
 
 #include "e2e_support.h"
@@ -26,9 +27,10 @@ struct Outcome {
 // Power-on with 01.02.03 installed. With `update`, the operator answers 'Y' and 8 KB arrive, the
 // second block with a byte flipped and the fourth stalling for 1.5 s after 500 bytes; without,
 // nobody answers and the bootloader starts the application after its 15 s.
-Outcome run(bool skip_waits, bool update) {
+Outcome run(bool skip_waits, bool update, EmulatorOptions::Cpu cpu = EmulatorOptions::Cpu::Interpreter) {
   EmulatorOptions options;
   options.skip_waits = skip_waits;
+  options.cpu = cpu;
   Rig rig(firmware_file("app-01.02.03.bin"), options);
   XmodemSender sender;
   if (update) {
@@ -75,6 +77,7 @@ TEST(WaitSkipSlow, TheColdBootDialogueIsTheSameToThePicosecond) {
   const Outcome all = run(false, false);
   ASSERT_EQ(all.result.reason, StopReason::HandOff) << all.result.detail;
   expect_same(all, run(true, false));
+  expect_same(all, run(true, false, EmulatorOptions::Cpu::Unicorn));
 }
 
 TEST(WaitSkipSlow, AnUpdateWithARefusedBlockAndAStalledFrameIsTheSameToThePicosecond) {
@@ -82,6 +85,7 @@ TEST(WaitSkipSlow, AnUpdateWithARefusedBlockAndAStalledFrameIsTheSameToThePicose
   const Outcome all = run(false, true);
   ASSERT_EQ(all.result.reason, StopReason::HandOff) << all.result.detail;
   expect_same(all, run(true, true));
+  expect_same(all, run(true, true, EmulatorOptions::Cpu::Unicorn));
 }
 
 }  // namespace
