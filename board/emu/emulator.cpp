@@ -46,7 +46,11 @@ int unicorn_id(CoreRegister r) {
 }  // namespace
 
 Emulator::Emulator(model::Board& board, EmulatorOptions options)
-    : board_(board), options_(options), sram_(kSramSize, 0), alive_(std::make_shared<Emulator*>(this)) {
+    : board_(board),
+      options_(options),
+      application_start_(options.bootloader_base + options.bootloader_size),
+      sram_(kSramSize, 0),
+      alive_(std::make_shared<Emulator*>(this)) {
   if (options_.slice_instructions == 0) options_.slice_instructions = 1;
   if (board_.flash_array().bytes().size() != kFlashSize) throw std::logic_error("flash array of unexpected size");
   if (options_.cpu == EmulatorOptions::Cpu::Unicorn)

@@ -231,8 +231,7 @@ class Emulator {
   bool in_bootloader(std::uint32_t pc) const { return pc - options_.bootloader_base < options_.bootloader_size; }
   // Flash above the bootloader's region, where the application lives.
   bool in_application_flash(std::uint32_t pc) const {
-    const std::uint32_t start = options_.bootloader_base + options_.bootloader_size;
-    return pc >= start && pc < kFlashBase + kFlashSize;
+    return pc >= application_start_ && pc < kFlashBase + kFlashSize;
   }
   // The first instruction the CPU runs in the application's flash, coming from the bootloader.
   // Asked before every instruction: nearly all run in the bootloader, which the first test
@@ -253,6 +252,9 @@ class Emulator {
 
   model::Board& board_;
   EmulatorOptions options_;
+  // Above the bootloader's region (bootloader_base + bootloader_size), looked at before every
+  // instruction.
+  std::uint32_t application_start_;
   uc_struct* uc_ = nullptr;              // with Cpu::Unicorn
   std::unique_ptr<ThumbCore> core_;      // with Cpu::Interpreter
   std::unique_ptr<ThumbCore::Host> core_host_;

@@ -170,7 +170,7 @@ void ThumbCore::fault(Exit exit, std::uint32_t address) {
 std::uint32_t ThumbCore::load_slow(std::uint32_t address, unsigned size) {
   for (unsigned i = 0; i < read_count_; ++i) {
     const Region& r = read_[i];
-    if (address - r.base <= r.size - size) return read_le(r.bytes + (address - r.base), size);
+    if (r.holds(address, size)) return read_le(r.bytes + (address - r.base), size);
   }
   std::uint32_t value = 0;
   if ((address & (size - 1)) != 0 && size > 1) {
@@ -284,7 +284,7 @@ ThumbCore::Exit ThumbCore::run() {
 bool ThumbCore::fetch_slow(std::uint32_t address, std::uint16_t& half) {
   for (unsigned i = 0; i < fetch_count_; ++i) {
     const Region& r = fetch_[i];
-    if (address - r.base <= r.size - 2) {
+    if (r.holds(address, 2)) {
       code_ = r;
       half = static_cast<std::uint16_t>(read_le(r.bytes + (address - r.base), 2));
       return true;

@@ -93,8 +93,12 @@ class ThumbCore {
 
  private:
   struct Region {
-    std::uint32_t base = 0, size = 0;
+    std::uint32_t base = 0, size = 0;  // size 0: nowhere
     std::uint8_t* bytes = nullptr;
+    bool holds(std::uint32_t address, unsigned length) const {
+      // In 64 bits, so that one comparison suffices and an empty region holds nothing.
+      return std::int64_t{address - base} <= std::int64_t{size} - length;
+    }
   };
   // A fault inside an instruction unwinds to run(), which reports it.
   struct Stop {
@@ -103,7 +107,7 @@ class ThumbCore {
 
   // The halfword at `address`, from the region the last fetch came from if it is there.
   bool fetch16(std::uint32_t address, std::uint16_t& half) {
-    if (address - code_.base <= code_.size - 2) {
+    if (code_.holds(address, 2)) {
       std::memcpy(&half, code_.bytes + (address - code_.base), 2);
       return true;
     }
@@ -113,17 +117,22 @@ class ThumbCore {
   void advance_it() {
     state_.it = (state_.it & 0x7u) == 0 ? 0 : static_cast<std::uint8_t>((state_.it & 0xE0u) | ((state_.it << 1) & 0x1Fu));
   }
-  // Most accesses are to SRAM: that one is looked at first, without a call.
+  // Most accesses are to SRAM or to the first read-only region (the code's constants): those
+  // are looked at first, without a call.
   std::uint32_t load(std::uint32_t address, unsigned size) {
-    if (address - read_write_.base <= read_write_.size - size) {
-      std::uint32_t value = 0;
+    std::uint32_t value = 0;
+    if (read_write_.holds(address, size)) {
       std::memcpy(&value, read_write_.bytes + (address - read_write_.base), size);  // little-endian host
+      return value;
+    }
+    if (read_[0].holds(address, size)) {
+      std::memcpy(&value, read_[0].bytes + (address - read_[0].base), size);
       return value;
     }
     return load_slow(address, size);
   }
   void store(std::uint32_t address, unsigned size, std::uint32_t value) {
-    if (address - read_write_.base <= read_write_.size - size) {
+    if (read_write_.holds(address, size)) {
       std::memcpy(read_write_.bytes + (address - read_write_.base), &value, size);
       ++direct_stores_;
       return;
@@ -180,7 +189,7 @@ class ThumbCore {
   Region fetch_[3]{};
   Region read_[3]{};
   Region read_write_{};
-  Region code_{0, 2, nullptr};  // where the last fetch came from (initially nowhere)
+  Region code_{};  // where the last fetch came from
   unsigned fetch_count_ = 0, read_count_ = 0;
 
   // Of the instruction being executed.

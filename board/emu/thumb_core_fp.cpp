@@ -1,6 +1,7 @@
 // The single-precision floating-point unit: moves, loads and stores, arithmetic, compares and
 // conversions. Arithmetic runs on the host's IEEE 754 single precision in the rounding mode
-// FPSCR selects, and the host's exception flags become FPSCR's cumulative ones.
+// FPSCR selects, and the host's exception flags become FPSCR's cumulative ones, with what the FPU
+// does differently on top: flush-to-zero, and underflow found before rounding.
 #include <bit>
 #include <cfenv>
 #include <cmath>
