@@ -77,6 +77,11 @@ if(OVRIMO_EMULATOR_SOURCES)
   target_compile_options(ovrimo_emulator PRIVATE ${OVRIMO_WARNINGS})
   target_link_libraries(ovrimo_emulator PUBLIC ovrimo_board_model PRIVATE ${UNICORN_LIBRARY})
   ovrimo_add_tests(emu e2e ovrimo_emulator ovrimo_line_peers ovrimo_app_image)
+  # The interpreter's differential test runs Unicorn itself, as the reference.
+  if(TARGET emu_thumb_core_test)
+    target_include_directories(emu_thumb_core_test PRIVATE ${UNICORN_INCLUDE_DIR})
+    target_link_libraries(emu_thumb_core_test PRIVATE ${UNICORN_LIBRARY})
+  endif()
 endif()
 
 # The tool's modules are a library, so that tests/tools can check them directly; the executable
