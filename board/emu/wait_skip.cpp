@@ -24,19 +24,19 @@ std::optional<WaitSkip::Iteration> WaitSkip::observe(const Read& read, const std
     }
     compare = compare && !loop_on_record;
   }
-  Record now{read, at_loop, compare, compare ? registers() : Registers{}};
-  auto same = [&now](const Record& r) {
+  if (compare) registers_ = registers();
+  auto same = [&](const Record& r) {
     const Read& a = r.read;
-    const Read& b = now.read;
+    const Read& b = read;
     return r.compared && a.pc == b.pc && a.address == b.address && a.size == b.size && a.value == b.value &&
-           a.hz == b.hz && a.stores == b.stores && a.next_event == b.next_event && r.registers == now.registers;
+           a.hz == b.hz && a.stores == b.stores && a.next_event == b.next_event && r.registers == registers_;
   };
   auto plain = [cycles_per_instruction](const Read& from, const Read& to) {
     return to.executed > from.executed && to.at - from.at == model::cycles_to_time(
         (to.executed - from.executed) * cycles_per_instruction, to.hz);
   };
   std::optional<Iteration> iteration;
-  for (std::size_t i = now.compared ? count_ : 0; i-- > 0;) {
+  for (std::size_t i = compare ? count_ : 0; i-- > 0;) {
     if (!same(record(i))) continue;
     bool stretches_plain = true;
     for (std::size_t j = i; j < count_; ++j)
@@ -47,12 +47,16 @@ std::optional<WaitSkip::Iteration> WaitSkip::observe(const Read& read, const std
     }
     break;
   }
-  if (count_ == kHistory) {
-    records_[first_] = now;
+  // The new record goes where the oldest was once the ring is full.
+  Record& slot = record(count_ % kHistory);
+  if (count_ == kHistory)
     first_ = (first_ + 1) % kHistory;
-  } else {
-    record(count_++) = now;
-  }
+  else
+    ++count_;
+  slot.read = read;
+  slot.at_loop = at_loop;
+  slot.compared = compare;
+  if (compare) slot.registers = registers_;  // left as it was otherwise: never compared
   if (iteration && !at_loop) {
     loop_pcs_[next_loop_pc_] = read.pc;
     next_loop_pc_ = (next_loop_pc_ + 1) % loop_pcs_.size();

@@ -78,6 +78,7 @@ class WaitSkip {
   Record& record(std::size_t i) { return records_[(first_ + i) % kHistory]; }
   std::array<Record, kHistory> records_{};
   std::size_t first_ = 0, count_ = 0;
+  Registers registers_{};  // the CPU's, at the read being observed
   // Where loops were recognised lately (the oldest is replaced); 0 is no instruction's address
   // in flash or SRAM.
   std::array<std::uint32_t, 8> loop_pcs_{};
