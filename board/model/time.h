@@ -24,12 +24,17 @@ constexpr Time kSecond = 1000 * kMillisecond;
 // Duration of `cycles` periods of a clock running at `hz` (rounded to the nearest picosecond).
 constexpr Time cycles_to_time(std::uint64_t cycles, std::uint64_t hz) {
   if (hz == 0) return 0;
+  // The emulator asks at every register access, nearly always for a few cycles: 64 bits hold
+  // those, and a 128-bit division costs many times a 64-bit one.
+  if (cycles < (std::uint64_t{1} << 63) / kSecond) return (cycles * kSecond + hz / 2) / hz;
   const unsigned __int128 ps = static_cast<unsigned __int128>(cycles) * kSecond;
   return static_cast<Time>((ps + hz / 2) / hz);
 }
 
 // Number of whole periods of a clock at `hz` that fit in `t`.
 constexpr std::uint64_t time_to_cycles(Time t, std::uint64_t hz) {
+  std::uint64_t product = 0;
+  if (!__builtin_mul_overflow(t, hz, &product)) return product / kSecond;
   return static_cast<std::uint64_t>(static_cast<unsigned __int128>(t) * hz / kSecond);
 }
 
