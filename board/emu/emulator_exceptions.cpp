@@ -79,6 +79,9 @@ std::optional<RunResult> Emulator::take_exception(int exception) {
   set_reg(UC_ARM_REG_CONTROL, control);
   set_reg(UC_ARM_REG_PC, vector | 1u);
   board_.core().exception_entry(exception);
+  // The local exclusive monitor does not survive an exception entry or return: a STREX after one
+  // fails. (Unicorn's monitor is its own, out of reach.)
+  if (core_) core_->clear_exclusive();
   wait_skip_.forget();
   frames_.push_back(Frame{exception});
   last_pc_ = kNoPc;
@@ -136,6 +139,7 @@ std::optional<RunResult> Emulator::exception_return(std::uint32_t exc_return) {
   set_reg(UC_ARM_REG_SP, frame + 4 * words + ((xpsr & kXpsrRealigned) ? 4u : 0u));
   set_reg(UC_ARM_REG_PC, values[6] | 1u);
   board_.core().exception_return(returning);
+  if (core_) core_->clear_exclusive();
   wait_skip_.forget();
   frames_.pop_back();
   last_pc_ = kNoPc;

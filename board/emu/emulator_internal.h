@@ -64,6 +64,8 @@ inline std::string write_fault_text(std::uint32_t a) { return "bus fault: write 
 // The registers of the interpreter, by Unicorn's numbers.
 std::uint32_t interpreter_reg(const ThumbCore& core, int id);
 void set_interpreter_reg(ThumbCore& core, int id, std::uint32_t value);
+// The registers a polling wait is recognised by, from the interpreter (see WaitSkip::Registers).
+WaitSkip::Registers interpreter_wait_registers(const ThumbCore& core);
 
 inline bool inside(std::uint32_t address, std::uint64_t size, std::uint32_t base, std::uint32_t region) {
   return address >= base && std::uint64_t{address} - base + size <= region;

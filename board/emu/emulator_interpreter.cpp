@@ -2,6 +2,8 @@
 // board for, and one slice on it.
 #include <unicorn/unicorn.h>
 
+#include <algorithm>
+
 #include "emu/emulator.h"
 #include "emu/emulator_internal.h"
 
@@ -94,6 +96,21 @@ std::optional<RunResult> Emulator::run_interpreter_slice() {
 }
 
 namespace detail {
+
+WaitSkip::Registers interpreter_wait_registers(const ThumbCore& core) {
+  WaitSkip::Registers values{};
+  const ThumbCore::State& s = core.state();
+  std::copy(s.r.begin(), s.r.begin() + 15, values.begin());  // R0-R12, SP, LR
+  values[15] = core.xpsr();
+  values[16] = s.control;
+  values[17] = s.primask;
+  values[18] = s.basepri;
+  if ((s.control & kControlFpca) != 0) {
+    values[19] = s.fpscr;
+    std::copy(s.s.begin(), s.s.end(), values.begin() + 20);
+  }
+  return values;
+}
 
 std::uint32_t interpreter_reg(const ThumbCore& core, int id) {
   const ThumbCore::State& s = core.state();

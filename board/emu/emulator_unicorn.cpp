@@ -43,23 +43,11 @@ constexpr auto wait_register_ids() {
 }  // namespace
 
 WaitSkip::Registers Emulator::wait_registers() const {
+  if (core_) return interpreter_wait_registers(*core_);
   WaitSkip::Registers values{};
   constexpr std::size_t kCore = WaitSkip::kRegisters - 33;
   constexpr std::size_t kControl = 16;
   static_assert(kCore == 19);
-  if (core_) {
-    const ThumbCore::State& s = core_->state();
-    std::copy(s.r.begin(), s.r.begin() + 15, values.begin());
-    values[15] = core_->xpsr();
-    values[kControl] = s.control;
-    values[17] = s.primask;
-    values[18] = s.basepri;
-    if ((s.control & kControlFpca) != 0) {
-      values[kCore] = s.fpscr;
-      std::copy(s.s.begin(), s.s.end(), values.begin() + kCore + 1);
-    }
-    return values;
-  }
   static const auto ids = wait_register_ids();
   std::array<void*, WaitSkip::kRegisters> pointers{};
   for (std::size_t i = 0; i < WaitSkip::kRegisters; ++i) pointers[i] = &values[i];

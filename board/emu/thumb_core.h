@@ -57,7 +57,7 @@ class ThumbCore {
     std::uint32_t fpscr = 0;
   };
 
-  ThumbCore(Host& host) : host_(host) {}
+  explicit ThumbCore(Host& host) : host_(host) {}
 
   State& state() { return state_; }
   const State& state() const { return state_; }
