@@ -177,7 +177,6 @@ class Emulator {
   // The registers a polling wait is recognised by (see WaitSkip::Registers).
   WaitSkip::Registers wait_registers() const;
   // One slice on the CPU core in use; nullopt while the run goes on.
-  std::optional<RunResult> run_slice();
   std::optional<RunResult> run_unicorn_slice();
   std::optional<RunResult> run_interpreter_slice();
   std::optional<RunResult> after_slice(bool wait_for_interrupt);

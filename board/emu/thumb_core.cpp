@@ -243,8 +243,7 @@ std::uint32_t ThumbCore::read_reg(unsigned n) const { return n == 15 ? pc_ + 4 :
 void ThumbCore::bx_write(std::uint32_t target) {
   if (state_.ipsr != 0 && (target >> 24) == 0xFFu) {
     exc_return_ = target;
-    pending_exit_ = Exit::ExceptionReturn;
-    exiting_ = true;
+    exit_after(Exit::ExceptionReturn);
     next_pc_ = target & ~1u;
     return;
   }
@@ -473,33 +472,18 @@ void ThumbCore::execute16(std::uint16_t op) {
             return;
           }
           fault(Exit::Undefined);
-        case 0xA: {
-          const std::uint32_t m = s.r[bits(op, 5, 3)];
-          std::uint32_t& d = s.r[op & 7u];
-          switch (bits(op, 7, 6)) {
-            case 0: d = __builtin_bswap32(m); return;
-            case 1: d = (m & 0xFF00FF00u) >> 8 | (m & 0x00FF00FFu) << 8; return;
-            case 3: d = sign_extend((m & 0xFFu) << 8 | (m >> 8 & 0xFFu), 16); return;
-            default: fault(Exit::Undefined);
-          }
-        }
+        case 0xA:
+          if (bits(op, 7, 6) == 2) fault(Exit::Undefined);  // HLT: no halting debug here
+          s.r[op & 7u] = reverse_bytes(bits(op, 7, 6), s.r[bits(op, 5, 3)]);
+          return;
         case 0xE: fault(Exit::Breakpoint);
         case 0xF: {
           if ((op & 0xFu) != 0) {  // IT
             s.it = static_cast<std::uint8_t>(op & 0xFFu);
             return;
           }
-          switch (bits(op, 7, 4)) {
-            case 1: case 2:
-              pending_exit_ = Exit::Hint;
-              exiting_ = true;
-              return;
-            case 3:
-              pending_exit_ = Exit::WaitForInterrupt;
-              exiting_ = true;
-              return;
-            default: return;  // NOP, SEV and unallocated hints
-          }
+          hint(bits(op, 7, 4));
+          return;
         }
         default: fault(Exit::Undefined);
       }
@@ -523,30 +507,17 @@ void ThumbCore::push_pop16(std::uint16_t op) {
   if (!bit(op, 11)) {  // PUSH
     const unsigned list = (op & 0xFFu) | (bit(op, 8) ? 0x4000u : 0u);
     if (list == 0) fault(Exit::Undefined);
-    std::uint32_t address = s.r[13] - 4u * static_cast<unsigned>(std::popcount(list));
-    const std::uint32_t start = address;
-    for (unsigned r = 0; r < 15; ++r)
-      if (bit(list, r)) {
-        store_aligned(address, 4, s.r[r]);
-        address += 4;
-      }
+    const std::uint32_t start = s.r[13] - 4u * static_cast<unsigned>(std::popcount(list));
+    store_registers(start, list);
     s.r[13] = start;
     return;
   }
   // POP
   const unsigned list = (op & 0xFFu) | (bit(op, 8) ? 0x8000u : 0u);
   if (list == 0) fault(Exit::Undefined);
-  std::uint32_t address = s.r[13];
-  std::uint32_t values[16];
-  for (unsigned r = 0; r < 16; ++r)
-    if (bit(list, r)) {
-      values[r] = load_aligned(address, 4);
-      address += 4;
-    }
-  for (unsigned r = 0; r < 15; ++r)
-    if (bit(list, r)) s.r[r] = values[r];
-  s.r[13] = address;
-  if (bit(list, 15)) bx_write(values[15]);
+  std::uint32_t pc_value = 0;
+  s.r[13] = load_registers(s.r[13], list, pc_value);
+  if (bit(list, 15)) bx_write(pc_value);
 }
 
 void ThumbCore::load_store_multiple16(std::uint16_t op) {
@@ -554,24 +525,51 @@ void ThumbCore::load_store_multiple16(std::uint16_t op) {
   const unsigned n = bits(op, 10, 8);
   const unsigned list = op & 0xFFu;
   if (list == 0) fault(Exit::Undefined);
-  std::uint32_t address = s.r[n];
   if (bit(op, 11)) {  // LDM
-    std::uint32_t values[8];
-    for (unsigned r = 0; r < 8; ++r)
-      if (bit(list, r)) {
-        values[r] = load_aligned(address, 4);
-        address += 4;
-      }
-    for (unsigned r = 0; r < 8; ++r)
-      if (bit(list, r)) s.r[r] = values[r];
-    if (!bit(list, n)) s.r[n] = address;
+    std::uint32_t pc_value = 0;
+    const std::uint32_t end = load_registers(s.r[n], list, pc_value);
+    if (!bit(list, n)) s.r[n] = end;
   } else {  // STM
-    for (unsigned r = 0; r < 8; ++r)
-      if (bit(list, r)) {
-        store_aligned(address, 4, s.r[r]);
-        address += 4;
-      }
-    s.r[n] = address;
+    s.r[n] = store_registers(s.r[n], list);
+  }
+}
+
+std::uint32_t ThumbCore::load_registers(std::uint32_t address, unsigned list, std::uint32_t& pc_value) {
+  // Every word is loaded before a register changes: a fault part-way leaves them as they were.
+  std::uint32_t values[16];
+  for (unsigned r = 0; r < 16; ++r)
+    if (bit(list, r)) {
+      values[r] = load_aligned(address, 4);
+      address += 4;
+    }
+  for (unsigned r = 0; r < 15; ++r)
+    if (bit(list, r)) state_.r[r] = values[r];
+  if (bit(list, 15)) pc_value = values[15];
+  return address;
+}
+
+std::uint32_t ThumbCore::store_registers(std::uint32_t address, unsigned list) {
+  for (unsigned r = 0; r < 15; ++r)
+    if (bit(list, r)) {
+      store_aligned(address, 4, state_.r[r]);
+      address += 4;
+    }
+  return address;
+}
+
+void ThumbCore::hint(unsigned number) {
+  switch (number) {
+    case 1: case 2: exit_after(Exit::Hint); return;  // YIELD, WFE
+    case 3: exit_after(Exit::WaitForInterrupt); return;
+    default: return;  // NOP, SEV and unallocated hints
+  }
+}
+
+std::uint32_t ThumbCore::reverse_bytes(unsigned kind, std::uint32_t v) {
+  switch (kind) {
+    case 0: return __builtin_bswap32(v);                                           // REV
+    case 1: return (v & 0xFF00FF00u) >> 8 | (v & 0x00FF00FFu) << 8;                // REV16
+    default: return sign_extend((v & 0xFFu) << 8 | (v >> 8 & 0xFFu), 16);          // REVSH
   }
 }
 
@@ -766,8 +764,7 @@ void ThumbCore::data_processing_register(std::uint16_t hw1, std::uint16_t hw2) {
   if ((op1 & 0xCu) == 0x8 && (op2 & 0xCu) == 0x8) {
     const std::uint32_t v = s.r[m];
     switch (bits(hw1, 5, 4) << 2 | bits(hw2, 5, 4)) {
-      case 0x4: s.r[d] = __builtin_bswap32(v); return;
-      case 0x5: s.r[d] = (v & 0xFF00FF00u) >> 8 | (v & 0x00FF00FFu) << 8; return;
+      case 0x4: case 0x5: case 0x7: s.r[d] = reverse_bytes(bits(hw2, 5, 4), v); return;
       case 0x6: {
         std::uint32_t r = 0;
         for (unsigned i = 0; i < 32; ++i)
@@ -775,7 +772,6 @@ void ThumbCore::data_processing_register(std::uint16_t hw1, std::uint16_t hw2) {
         s.r[d] = r;
         return;
       }
-      case 0x7: s.r[d] = sign_extend((v & 0xFFu) << 8 | (v >> 8 & 0xFFu), 16); return;
       case 0xC: s.r[d] = static_cast<std::uint32_t>(std::countl_zero(v)); return;
       default: fault(Exit::Undefined);
     }
@@ -842,18 +838,9 @@ void ThumbCore::branches_and_control(std::uint16_t hw1, std::uint16_t hw2) {
       case 0x38: case 0x39:  // MSR
         set_special_register(hw2 & 0xFFu, bits(hw2, 11, 10), s.r[hw1 & 0xFu]);
         return;
-      case 0x3A:  // hints
-        switch (hw2 & 0xFFu) {
-          case 1: case 2:
-            pending_exit_ = Exit::Hint;
-            exiting_ = true;
-            return;
-          case 3:
-            pending_exit_ = Exit::WaitForInterrupt;
-            exiting_ = true;
-            return;
-          default: return;
-        }
+      case 0x3A:
+        hint(hw2 & 0xFFu);
+        return;
       case 0x3B:  // CLREX, DSB, DMB, ISB
         if (bits(hw2, 7, 4) == 2) exclusive_ = false;
         return;
@@ -934,26 +921,31 @@ void ThumbCore::load_store_multiple(std::uint16_t hw1, std::uint16_t hw2) {
   const unsigned count = static_cast<unsigned>(std::popcount(list));
   const std::uint32_t start = kind == 1 ? s.r[n] : s.r[n] - 4 * count;
   const std::uint32_t end = kind == 1 ? s.r[n] + 4 * count : start;
-  std::uint32_t address = start;
   if (load_op) {
-    std::uint32_t values[16];
-    for (unsigned r = 0; r < 16; ++r)
-      if (bit(list, r)) {
-        values[r] = load_aligned(address, 4);
-        address += 4;
-      }
-    for (unsigned r = 0; r < 15; ++r)
-      if (bit(list, r)) s.r[r] = values[r];
+    std::uint32_t pc_value = 0;
+    load_registers(start, list, pc_value);
     if (writeback && !bit(list, n)) s.r[n] = end;
-    if (bit(list, 15)) bx_write(values[15]);
+    if (bit(list, 15)) bx_write(pc_value);
   } else {
-    for (unsigned r = 0; r < 15; ++r)
-      if (bit(list, r)) {
-        store_aligned(address, 4, s.r[r]);
-        address += 4;
-      }
+    store_registers(start, list);
     if (writeback) s.r[n] = end;
   }
+}
+
+std::uint32_t ThumbCore::load_exclusive(std::uint32_t address, unsigned size) {
+  const std::uint32_t value = load_aligned(address, size);
+  exclusive_ = true;
+  exclusive_address_ = address;
+  return value;
+}
+
+// The status a STREX writes: 0 when it stored, 1 when the monitor no longer held the address.
+std::uint32_t ThumbCore::store_exclusive(std::uint32_t address, unsigned size, std::uint32_t value) {
+  if ((address & (size - 1)) != 0) fault(Exit::Unaligned, address);
+  const bool pass = exclusive_ && exclusive_address_ == address;
+  if (pass) store(address, size, value);
+  exclusive_ = false;
+  return pass ? 0u : 1u;
 }
 
 void ThumbCore::load_store_dual_exclusive(std::uint16_t hw1, std::uint16_t hw2) {
@@ -961,31 +953,16 @@ void ThumbCore::load_store_dual_exclusive(std::uint16_t hw1, std::uint16_t hw2) 
   const unsigned op1 = bits(hw1, 8, 7), op2 = bits(hw1, 5, 4), op3 = bits(hw2, 7, 4);
   const unsigned n = hw1 & 0xFu, t = bits(hw2, 15, 12), t2 = bits(hw2, 11, 8);
   if (op1 == 0 && op2 == 0) {  // STREX
-    const std::uint32_t address = s.r[n] + (hw2 & 0xFFu) * 4;
-    if ((address & 3u) != 0) fault(Exit::Unaligned, address);
-    const bool pass = exclusive_ && exclusive_address_ == address;
-    if (pass) store(address, 4, s.r[t]);
-    s.r[t2] = pass ? 0u : 1u;
-    exclusive_ = false;
+    s.r[t2] = store_exclusive(s.r[n] + (hw2 & 0xFFu) * 4, 4, s.r[t]);
     return;
   }
   if (op1 == 0 && op2 == 1) {  // LDREX
-    const std::uint32_t address = s.r[n] + (hw2 & 0xFFu) * 4;
-    s.r[t] = load_aligned(address, 4);
-    exclusive_ = true;
-    exclusive_address_ = address;
+    s.r[t] = load_exclusive(s.r[n] + (hw2 & 0xFFu) * 4, 4);
     return;
   }
   if (op1 == 1 && op2 == 0) {  // STREXB, STREXH
-    const unsigned size = op3 == 4 ? 1 : op3 == 5 ? 2 : 0;
-    if (size == 0) fault(Exit::Undefined);
-    const std::uint32_t address = s.r[n];
-    if ((address & (size - 1)) != 0) fault(Exit::Unaligned, address);
-    const unsigned d = hw2 & 0xFu;
-    const bool pass = exclusive_ && exclusive_address_ == address;
-    if (pass) store(address, size, s.r[t]);
-    s.r[d] = pass ? 0u : 1u;
-    exclusive_ = false;
+    if (op3 != 4 && op3 != 5) fault(Exit::Undefined);
+    s.r[hw2 & 0xFu] = store_exclusive(s.r[n], op3 == 4 ? 1 : 2, s.r[t]);
     return;
   }
   if (op1 == 1 && op2 == 1) {
@@ -997,11 +974,7 @@ void ThumbCore::load_store_dual_exclusive(std::uint16_t hw1, std::uint16_t hw2) 
       return;
     }
     if (op3 == 4 || op3 == 5) {  // LDREXB, LDREXH
-      const unsigned size = op3 == 4 ? 1 : 2;
-      const std::uint32_t address = s.r[n];
-      s.r[t] = load_aligned(address, size);
-      exclusive_ = true;
-      exclusive_address_ = address;
+      s.r[t] = load_exclusive(s.r[n], op3 == 4 ? 1 : 2);
       return;
     }
     fault(Exit::Undefined);

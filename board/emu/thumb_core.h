@@ -145,6 +145,20 @@ class ThumbCore {
   // instruction's call frame larger.
   void push_pop16(std::uint16_t op);
   void load_store_multiple16(std::uint16_t op);
+  // Consecutive words from or to `address` for the registers in `list` (R15's value, if it is
+  // in the list, to `pc_value`, for the caller to branch to); the address after the last word.
+  std::uint32_t load_registers(std::uint32_t address, unsigned list, std::uint32_t& pc_value);
+  std::uint32_t store_registers(std::uint32_t address, unsigned list);
+  std::uint32_t load_exclusive(std::uint32_t address, unsigned size);
+  std::uint32_t store_exclusive(std::uint32_t address, unsigned size, std::uint32_t value);
+  // WFI, WFE, YIELD end run() after the instruction; the other hints do nothing here.
+  void hint(unsigned number);
+  // REV (0), REV16 (1), REVSH (3).
+  static std::uint32_t reverse_bytes(unsigned kind, std::uint32_t v);
+  void exit_after(Exit exit) {
+    pending_exit_ = exit;
+    exiting_ = true;
+  }
   std::uint32_t load_aligned(std::uint32_t address, unsigned size);
   void store_aligned(std::uint32_t address, unsigned size, std::uint32_t value);
   [[noreturn]] void fault(Exit exit, std::uint32_t address = 0);
